@@ -1,0 +1,46 @@
+# Lexora: `make run` starts the dictionary, `make test` runs every test.
+# Both prepare the machine first (scripts/setup).
+BUILD := build
+ROOT := $(abspath $(BUILD))
+JOBS := $(shell nproc)
+
+.PHONY: setup native windows all test run bench dist fuzz format clean
+
+all: windows
+
+setup:
+	@scripts/setup $(ROOT)
+
+native: setup
+	@cmake -S . -B $(ROOT)/native -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DLEXORA_DEPS=$(ROOT)/deps/native >/dev/null
+	@cmake --build $(ROOT)/native -j $(JOBS)
+
+windows: native
+	@cmake -S . -B $(ROOT)/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	  -DLEXORA_DEPS=$(ROOT)/deps/mingw -DLEXORA_NATIVE_DIR=$(ROOT)/native \
+	  -DLEXORA_BUILD_ROOT=$(ROOT) >/dev/null
+	@cmake --build $(ROOT)/windows -j $(JOBS)
+
+# One CTest run over both build trees, so that it ends with one summary line.
+test: windows
+	@printf 'subdirs("native")\nsubdirs("windows")\n' > $(ROOT)/CTestTestfile.cmake
+	@scripts/with-display $(ROOT) ctest --test-dir $(ROOT) --output-on-failure -j $(JOBS)
+
+run: windows
+	@scripts/run $(ROOT)
+
+bench: windows
+	@scripts/with-display $(ROOT) scripts/bench $(ROOT)
+
+dist: windows
+	@rm -rf dist/Lexora && mkdir -p dist/Lexora
+	@cp $(ROOT)/windows/Lexora.exe $(ROOT)/windows/IdiomDB.dll data/LICENSE-data.txt dist/Lexora/
+	@echo "dist/Lexora/ is ready: $$(ls dist/Lexora | tr '\n' ' ')"
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) dist

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+
+#include "store/connection_string.h"
+#include "store/field_cipher.h"
+#include "store/store_error.h"
+#include "store/text_rules.h"
+#include "store/utf8_path.h"
+#include "store_fixture.h"
+
+using store::StoreError;
+
+namespace {
+
+std::string OpenError(const std::string& connStr) {
+    store::Connection conn;
+    try {
+        conn.Open(connStr);
+    } catch (const StoreError& e) {
+        EXPECT_FALSE(conn.IsOpen());
+        return e.what();
+    }
+    return "opened";
+}
+
+bool Contains(const std::string& s, const std::string& part) {
+    return s.find(part) != std::string::npos;
+}
+
+// Holds the write lock of a database file, so that every other writer is refused.
+class WriteLock {
+  public:
+    explicit WriteLock(const std::filesystem::path& file) {
+        sqlite3_open(PathUtf8(file).c_str(), &db_);
+        EXPECT_EQ(sqlite3_exec(db_, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    ~WriteLock() {
+        sqlite3_exec(db_, "rollback", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+
+  private:
+    sqlite3* db_ = nullptr;
+};
+
+}  // namespace
+
+TEST(Connection, RefusesAMissingOrForeignFileWithAClearText) {
+    StoreCopy copy;
+    const std::string dir = copy.Directory();
+    std::filesystem::remove(copy.DatabasePath());
+    std::string text = OpenError(store::BuildConnStr(dir));
+    EXPECT_TRUE(Contains(text, "找不到成语数据库文件")) << text;
+    EXPECT_TRUE(Contains(text, "IdiomDB.dll")) << text;
+
+    std::ofstream(copy.DatabasePath()) << "Standard Jet DB, or any other text";
+    EXPECT_TRUE(Contains(OpenError(store::BuildConnStr(dir)), "不是成语数据库"));
+
+    std::ofstream(copy.DatabasePath(), std::ios::trunc).close();  // zero bytes
+    EXPECT_TRUE(Contains(OpenError(store::BuildConnStr(dir)), "不是成语数据库"));
+
+    std::filesystem::remove(copy.DatabasePath());
+    copy.Execute("create table Other (x)");  // a database, but not of idioms
+    EXPECT_TRUE(Contains(OpenError(store::BuildConnStr(dir)), "不是成语数据库"));
+
+    std::filesystem::remove(copy.DatabasePath());
+    std::filesystem::create_directory(copy.DatabasePath());
+    EXPECT_NE(OpenError(store::BuildConnStr(dir)), "opened");
+}
+
+TEST(Connection, OpensTheFixtureThroughTheConnectionString) {
+    StoreCopy copy;
+    EXPECT_EQ(OpenError(copy.Access().ConnStr), "opened");
+}
+
+TEST(RecordSet, ReadsFieldsByNameInAnyCaseAndNullAsEmpty) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("按图索骥"));
+    ASSERT_FALSE(db.Rs->eof());
+    EXPECT_EQ(db.Rs->Fields("ChengYu").Value(), "按图索骥");
+    EXPECT_EQ(db.Rs->Fields("chengyu").Value(), "按图索骥");
+    EXPECT_EQ(db.Rs->Fields("SPingYin").Value(), "ATSJ");
+    EXPECT_EQ(db.Rs->Fields("PingYin").Value(), "àn tú suǒ jì");
+    EXPECT_EQ(store::DecipherField(db.Rs->Fields("DianGu").Value()),
+              "索：找；骥：良马。按照画像去寻求好马。比喻墨守成规办事；也比喻按照线索去寻求。");
+    EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());
+    EXPECT_EQ(db.Rs->Fields("Diy").Value(), "");
+    EXPECT_THROW(db.Rs->Fields("NoSuchField"), StoreError);
+    db.Rs->movenext();
+    EXPECT_TRUE(db.Rs->eof());
+    EXPECT_THROW(db.Rs->movenext(), StoreError);
+    EXPECT_THROW(db.Rs->Fields("ChengYu"), StoreError);
+    db.CloseQuery();
+
+    copy.Execute("update ChenYu set Diy = '' where ChengYu = '按图索骥'");
+    db.OpenIdiomQuery(store::ExactIdiomStatement("按图索骥"));
+    EXPECT_FALSE(db.Rs->Fields("Diy").IsNull());
+    EXPECT_EQ(db.Rs->Fields("Diy").Value(), "");
+}
+
+TEST(RecordSet, UpdateWritesTheCurrentRowAtOnce) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("井底之蛙"));
+    const std::string note = "\r\n  坐井观天。  \r\n";
+    db.Rs->Fields("Diy").SetValue(note);
+    EXPECT_EQ(db.Rs->Fields("Diy").Value(), note);
+    db.Rs->update();
+    {
+        // Another reader sees the note while the record set is still open.
+        auto other = copy.Access();
+        other.OpenIdiomQuery(store::ExactIdiomStatement("井底之蛙"));
+        EXPECT_EQ(other.Rs->Fields("Diy").Value(), note);
+    }
+    db.CloseQuery();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("自相矛盾"));
+    EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());  // no other row was touched
+}
+
+TEST(RecordSet, AnUpdateTheFileRefusesWritesNothing) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
+    db.Rs->Fields("Diy").SetValue("笔记");
+    db.Rs->Fields("PingYin").SetValue("changed");
+    {
+        WriteLock lock(copy.DatabasePath());
+        EXPECT_THROW(db.Rs->update(), StoreError);
+    }
+    db.CloseQuery();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
+    EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());
+    EXPECT_EQ(db.Rs->Fields("PingYin").Value(), "lǎo mǎ shí tú");
+}
+
+TEST(RecordSet, ShowsDamagedStoredValuesForWhatTheyAre) {
+    StoreCopy copy;
+    copy.Execute("update ChenYu set DianGu = 'ABC', ChuChu = 'A1G2' where ChengYu = '沧海桑田'");
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("沧海桑田"));
+    EXPECT_FALSE(store::DecipherField(text::Trim(db.Rs->Fields("DianGu").Value())).has_value());
+    EXPECT_THROW(store::DecipherField(db.Rs->Fields("ChuChu").Value()), store::ConversionError);
+}
+
+TEST(DataAccess, ReplacesItsObjectsForEveryQuery) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("自相矛盾"));
+    db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
+    EXPECT_EQ(db.Rs->Fields("ChengYu").Value(), "老马识途");
+    EXPECT_TRUE(db.Conn->IsOpen());
+    db.CloseQuery();
+    EXPECT_FALSE(db.Conn->IsOpen());
+    EXPECT_TRUE(db.Rs->eof());
+}
+
+TEST(DataAccess, FailsToOpenWithoutADatabaseAndKeepsNothingOpen) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    std::filesystem::remove(copy.DatabasePath());
+    EXPECT_THROW(db.OpenIdiomQuery(store::KeywordStatement("")), StoreError);
+    EXPECT_FALSE(db.Conn->IsOpen());
+}
