@@ -1,0 +1,40 @@
+// Lexora.exe run from a directory of its own and driven from outside, the
+// way a user's tools would: by its windows, their texts and messages.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+// The installed pieces an instance starts with.
+enum class Database { Fixture, Full, None };
+
+class LexoraApp {
+public:
+    // Copies Lexora.exe and the chosen IdiomDB.dll into a fresh directory.
+    explicit LexoraApp(Database database = Database::Fixture);
+    // Ends the program if it still runs and removes its directory.
+    ~LexoraApp();
+    LexoraApp(const LexoraApp&) = delete;
+    LexoraApp& operator=(const LexoraApp&) = delete;
+
+    const std::filesystem::path& Directory() const { return dir_; }
+
+    // Starts the program with the given command-line arguments.
+    void Start(const std::wstring& arguments = L"");
+    // Waits for a visible top-level window of this program with the class and
+    // caption given (either may be null); null when none shows in time.
+    HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs = 15000) const;
+    // Waits for the program to end; its exit code, or STILL_ACTIVE.
+    DWORD WaitForExit(DWORD timeoutMs = 15000) const;
+    DWORD ProcessId() const { return processId_; }
+
+private:
+    std::filesystem::path dir_;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+// The text of a window, read through WM_GETTEXT.
+std::wstring WindowText(HWND window);
