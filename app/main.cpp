@@ -24,7 +24,8 @@ std::string StoreSummary() {
         db.ConnStr = store::BuildConnStr(ExecutableDirectory());
         db.OpenIdiomQuery(store::KeywordStatement(""));
         int count = 0;
-        for (; !db.Rs->eof(); db.Rs->movenext()) ++count;
+        for (; !db.Rs->eof(); db.Rs->movenext())
+            ++count;
         db.CloseQuery();
         return "成语数量：" + std::to_string(count);
     } catch (const std::exception& e) {
@@ -50,10 +51,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"TForm1";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, L"TForm1", L"Lexora电子版 2007", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 480, 160, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"STATIC", Widen(StoreSummary()).c_str(), WS_CHILD | WS_VISIBLE, 16, 16, 440, 40,
-                    window, reinterpret_cast<HMENU>(1), instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"TForm1", L"Lexora电子版 2007", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 480, 160, nullptr, nullptr, instance, nullptr);
+    CreateWindowExW(0, L"STATIC", Widen(StoreSummary()).c_str(), WS_CHILD | WS_VISIBLE, 16, 16, 440,
+                    40, window, reinterpret_cast<HMENU>(1), instance, nullptr);
     ShowWindow(window, show);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -24,7 +24,9 @@ double MedianMilliseconds(int runs, const std::function<void()>& work) {
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -42,21 +44,25 @@ int main(int argc, char** argv) {
 
     std::vector<std::string> idioms;
     db.OpenIdiomQuery(store::KeywordStatement(""));
-    for (; !db.Rs->eof(); db.Rs->movenext()) idioms.push_back(db.Rs->Fields("ChengYu").Value());
+    for (; !db.Rs->eof(); db.Rs->movenext())
+        idioms.push_back(db.Rs->Fields("ChengYu").Value());
     db.CloseQuery();
 
     const double browse = MedianMilliseconds(5, [&] {
         db.OpenConnection();
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            if (letter == 'I' || letter == 'U' || letter == 'V') continue;
+            if (letter == 'I' || letter == 'U' || letter == 'V')
+                continue;
             db.Rs->Open(store::BrowseLetterStatement(letter));
-            for (; !db.Rs->eof(); db.Rs->movenext()) text::Trim(db.Rs->Fields("ChengYu").Value());
+            for (; !db.Rs->eof(); db.Rs->movenext())
+                text::Trim(db.Rs->Fields("ChengYu").Value());
             db.Rs->close();
         }
     });
     const double everything = MedianMilliseconds(5, [&] {
         db.OpenIdiomQuery(store::KeywordStatement(""));
-        for (; !db.Rs->eof(); db.Rs->movenext()) db.Rs->Fields("ChengYu").Value();
+        for (; !db.Rs->eof(); db.Rs->movenext())
+            db.Rs->Fields("ChengYu").Value();
         db.CloseQuery();
     });
     const double lookups = MedianMilliseconds(3, [&] {

@@ -27,11 +27,14 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    if (owner != search->processId || !IsWindowVisible(window))
+        return TRUE;
     wchar_t cls[256];
     GetClassNameW(window, cls, 256);
-    if (search->className && wcscmp(cls, search->className) != 0) return TRUE;
-    if (search->caption && WindowText(window) != search->caption) return TRUE;
+    if (search->className && wcscmp(cls, search->className) != 0)
+        return TRUE;
+    if (search->caption && WindowText(window) != search->caption)
+        return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -41,11 +44,13 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 LexoraApp::LexoraApp(Database database) {
     static std::atomic<int> counter{0};
     dir_ = std::filesystem::temp_directory_path() /
-           (L"lexora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
+           (L"lexora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(counter++));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     std::filesystem::copy_file(LEXORA_EXE, dir_ / L"Lexora.exe");
-    if (database != Database::None) std::filesystem::copy_file(DatabaseFile(database), dir_ / L"IdiomDB.dll");
+    if (database != Database::None)
+        std::filesystem::copy_file(DatabaseFile(database), dir_ / L"IdiomDB.dll");
 }
 
 LexoraApp::~LexoraApp() {
@@ -76,19 +81,22 @@ void LexoraApp::Start(const std::wstring& arguments) {
     WaitForInputIdle(process_, 10000);
 }
 
-HWND LexoraApp::WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs) const {
+HWND LexoraApp::WaitForWindow(const wchar_t* className, const wchar_t* caption,
+                              DWORD timeoutMs) const {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     do {
         Search search{processId_, className, caption, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (search.found)
+            return search.found;
         Sleep(20);
     } while (GetTickCount64() < deadline);
     return nullptr;
 }
 
 DWORD LexoraApp::WaitForExit(DWORD timeoutMs) const {
-    if (!process_) return 0;
+    if (!process_)
+        return 0;
     WaitForSingleObject(process_, timeoutMs);
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
@@ -98,7 +106,8 @@ DWORD LexoraApp::WaitForExit(DWORD timeoutMs) const {
 std::wstring WindowText(HWND window) {
     const LRESULT n = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                 reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(n));
     return text;
 }

@@ -11,7 +11,7 @@
 enum class Database { Fixture, Full, None };
 
 class LexoraApp {
-public:
+  public:
     // Copies Lexora.exe and the chosen IdiomDB.dll into a fresh directory.
     explicit LexoraApp(Database database = Database::Fixture);
     // Ends the program if it still runs and removes its directory.
@@ -25,12 +25,13 @@ public:
     void Start(const std::wstring& arguments = L"");
     // Waits for a visible top-level window of this program with the class and
     // caption given (either may be null); null when none shows in time.
-    HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs = 15000) const;
+    HWND WaitForWindow(const wchar_t* className, const wchar_t* caption,
+                       DWORD timeoutMs = 15000) const;
     // Waits for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs = 15000) const;
     DWORD ProcessId() const { return processId_; }
 
-private:
+  private:
     std::filesystem::path dir_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

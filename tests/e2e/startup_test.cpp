@@ -4,7 +4,9 @@
 
 namespace {
 
-std::wstring SummaryText(HWND window) { return WindowText(GetDlgItem(window, 1)); }
+std::wstring SummaryText(HWND window) {
+    return WindowText(GetDlgItem(window, 1));
+}
 
 }  // namespace
 
