@@ -1,0 +1,36 @@
+// The program's entry: the application title, the single-instance guard, the
+// main window and the About window, and the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/about_form.h"
+#include "app/main_form.h"
+#include "app/single_instance.h"
+#include "resources/resource_ids.h"
+#include "ui/application.h"
+#include "ui/error_report.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    try {
+        ui::TApplication application;
+        application.Initialize();
+        application.SetTitle("Lexora电子版");
+        application.SetIcon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAINICON)));
+
+        const SingleInstanceGuard guard;
+        if (!guard.IsFirst()) {
+            MessageBoxW(nullptr, L"程序已经在运行了，请看看托盘区", L"提示", MB_OK | MB_ICONWARNING);
+            return 0;
+        }
+        application.CreateForm<TForm1>();
+        application.CreateForm<TForm2>();
+        application.Run();
+    } catch (...) {
+        ui::ReportCurrentException();
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,111 @@
+// The main window: the dictionary's controls, menus and tool bar, its
+// start-up and close sequences, and every command of the program.
+#pragma once
+
+#include <string>
+
+#include "store/data_access.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/form.h"
+#include "ui/group_box.h"
+#include "ui/image_list.h"
+#include "ui/list_box.h"
+#include "ui/memo.h"
+#include "ui/menu.h"
+#include "ui/rich_edit.h"
+#include "ui/status_bar.h"
+#include "ui/tool_bar.h"
+#include "ui/tree_view.h"
+
+// The data-access slots (ConnStr, Conn, Rs) and OpenIdiomQuery are the main
+// window's own: every command replaces its connection and record set.
+class TForm1 : public ui::TForm, protected store::DataAccess {
+public:
+    explicit TForm1(ui::TComponent& owner);
+
+    ui::TToolBar* ToolBar1;
+    ui::TToolButton *ToolButton7, *ToolButton2, *ToolButton1, *ToolButton9, *ToolButton5, *ToolButton3,
+        *ToolButton4, *ToolButton8, *ToolButton6, *ToolButton10, *ToolButton12, *ToolButton13, *ToolButton11;
+    ui::TGroupBox *GroupBox5, *GroupBox1, *GroupBox4, *GroupBox2, *GroupBox3, *GroupBox6;
+    ui::TTreeView* TreeView1;
+    ui::TComboBox *edit1, *edit2;
+    ui::TButton *Button1, *Button2;
+    ui::TListBox *ListBox1, *ListBox2;
+    ui::TRichEdit* RichEdit1;
+    ui::TMemo* Memo1;
+    ui::TStatusBar* StatusBar1;
+
+    ui::TMainMenu* MainMenu1;
+    ui::TMenuItem *N1, *N30, *N29, *N16, *N17, *N18, *N19, *N20, *N21, *N13, *N14, *N15;
+    ui::TMenuItem *N6, *N22, *N23, *N27, *N28;
+    ui::TMenuItem *N2, *N3, *WindowsXP1, *N4, *N5, *WindowsVista1;
+    ui::TMenuItem *N8, *N7;
+    ui::TPopupMenu* PopupMenu1;
+    ui::TMenuItem *N11, *N10;
+    ui::TPopupMenu* PopupMenu2;
+    ui::TMenuItem *N24, *N25, *N26;
+    ui::TImageList* Imlist_menu;
+
+protected:
+    bool CloseQuery() override;
+    void WMSysCommand(ui::TMessage& message) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateToolBar();
+    // A menu item under `parent` that runs `handler` when chosen.
+    ui::TMenuItem* Item(ui::TMenuItem* parent, const char* name, const char* caption, void (TForm1::*handler)());
+
+    void FormCreate();
+    bool FormCloseQuery();
+
+    // 功能
+    void N30Click();
+    void N16Click();
+    void N17Click();
+    void N20Click();
+    void N21Click();
+    void N13Click();
+    void N15Click();
+    // 设置
+    void N22Click();
+    void N23Click();
+    void N28Click();
+    // 换肤
+    void N3Click();
+    void WindowsXP1Click();
+    void N4Click();
+    void N5Click();
+    void WindowsVista1Click();
+    // 帮助
+    void N7Click();
+    // The entry view's context menu and the tray menu
+    void N11Click();
+    void N10Click();
+    void N24Click();
+    void N26Click();
+    // Tool bar
+    void ToolButton7Click();
+    void ToolButton1Click();
+    void ToolButton9Click();
+    void ToolButton3Click();
+    void ToolButton4Click();
+    void ToolButton6Click();
+    void ToolButton12Click();
+    void ToolButton11Click();
+    // Searching and browsing
+    void Button1Click();
+    void Button2Click();
+    void Edit1Change();
+    void edit1Select();
+    void edit2Select();
+    void Edit1Enter();
+    void Edit2Enter();
+    void ListBox1Click();
+    void TreeView1Change();
+    void TrayIcon1Click();
+
+    std::string SavedNote;
+};
