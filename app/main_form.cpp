@@ -134,7 +134,8 @@ ui::TMenuItem* TForm1::Item(ui::TMenuItem* parent, const char* name, const char*
     auto* item = Make<ui::TMenuItem>(*this);
     item->Name = name;
     item->SetCaption(caption);
-    if (handler) item->OnClick = [this, handler](ui::TComponent&) { (this->*handler)(); };
+    if (handler)
+        item->OnClick = [this, handler](ui::TComponent&) { (this->*handler)(); };
     parent->Add(item);
     return item;
 }
@@ -191,8 +192,8 @@ void TForm1::CreateMenus() {
 void TForm1::CreateToolBar() {
     Imlist_menu = Make<ui::TImageList>(*this, 20, 20);
     Imlist_menu->Name = "Imlist_menu";
-    ui::OwnedBitmap strip(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_IMLIST_MENU), IMAGE_BITMAP, 0, 0, 0)));
+    ui::OwnedBitmap strip(static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_IMLIST_MENU), IMAGE_BITMAP, 0, 0, 0)));
     Imlist_menu->AddMasked(strip.get(), RGB(255, 0, 255));
     TreeView1->SetImages(Imlist_menu);
 
@@ -200,8 +201,8 @@ void TForm1::CreateToolBar() {
     ToolBar1->Name = "ToolBar1";
     ToolBar1->SetAnchors(akLeft | akTop | akRight);
     ToolBar1->SetImages(Imlist_menu);
-    ToolBar1->SetButtonSize(79, 39);
-    const auto button = [this](const char* name, const char* caption, int image, void (TForm1::*handler)()) {
+    const auto button = [this](const char* name, const char* caption, int image,
+                               void (TForm1::*handler)()) {
         auto* b = Make<ui::TToolButton>(*this);
         b->Name = name;
         if (caption) {
@@ -227,6 +228,7 @@ void TForm1::CreateToolBar() {
     ToolButton12 = button("ToolButton12", "保存个人见解", 67, &TForm1::ToolButton12Click);
     ToolButton13 = button("ToolButton13", nullptr, 0, nullptr);
     ToolButton11 = button("ToolButton11", "退出软件", 47, &TForm1::ToolButton11Click);
+    ToolBar1->SetButtonSize(79, 39);
 }
 
 // The start-up sequence. Steps that belong to parts not built yet are left
@@ -239,9 +241,13 @@ void TForm1::FormCreate() {
     SavedNote = Memo1->Text();
 }
 
-bool TForm1::FormCloseQuery() { return true; }
+bool TForm1::FormCloseQuery() {
+    return true;
+}
 
-bool TForm1::CloseQuery() { return FormCloseQuery(); }
+bool TForm1::CloseQuery() {
+    return FormCloseQuery();
+}
 
 void TForm1::WMSysCommand(ui::TMessage& m) {
     // Minimising hides the window into the tray when that option is on.
@@ -252,13 +258,17 @@ void TForm1::WMSysCommand(ui::TMessage& m) {
     TForm::WMSysCommand(m);
 }
 
-void TForm1::N30Click() { ToolButton12Click(); }
+void TForm1::N30Click() {
+    ToolButton12Click();
+}
 void TForm1::N16Click() {}
 void TForm1::N17Click() {}
 void TForm1::N20Click() {}
 void TForm1::N21Click() {}
 void TForm1::N13Click() {}
-void TForm1::N15Click() { Close(); }
+void TForm1::N15Click() {
+    Close();
+}
 void TForm1::N22Click() {}
 void TForm1::N23Click() {}
 void TForm1::N28Click() {}
@@ -270,7 +280,8 @@ void TForm1::WindowsVista1Click() {}
 
 void TForm1::N7Click() {
     for (ui::TForm* form : ui::Application().Forms()) {
-        if (auto* about = dynamic_cast<TForm2*>(form)) about->ShowModal();
+        if (auto* about = dynamic_cast<TForm2*>(form))
+            about->ShowModal();
     }
 }
 
@@ -282,19 +293,33 @@ void TForm1::N24Click() {
     SetForegroundWindow(Handle());
 }
 
-void TForm1::N26Click() { Close(); }
+void TForm1::N26Click() {
+    Close();
+}
 
-void TForm1::ToolButton7Click() { N13Click(); }
-void TForm1::ToolButton1Click() { N11Click(); }
-void TForm1::ToolButton9Click() { N10Click(); }
-void TForm1::ToolButton3Click() { N20Click(); }
-void TForm1::ToolButton4Click() { N21Click(); }
+void TForm1::ToolButton7Click() {
+    N13Click();
+}
+void TForm1::ToolButton1Click() {
+    N11Click();
+}
+void TForm1::ToolButton9Click() {
+    N10Click();
+}
+void TForm1::ToolButton3Click() {
+    N20Click();
+}
+void TForm1::ToolButton4Click() {
+    N21Click();
+}
 void TForm1::ToolButton6Click() {
     N16Click();
     N17Click();
 }
 void TForm1::ToolButton12Click() {}
-void TForm1::ToolButton11Click() { N15Click(); }
+void TForm1::ToolButton11Click() {
+    N15Click();
+}
 
 void TForm1::Button1Click() {}
 void TForm1::Button2Click() {}
@@ -305,4 +330,6 @@ void TForm1::Edit1Enter() {}
 void TForm1::Edit2Enter() {}
 void TForm1::ListBox1Click() {}
 void TForm1::TreeView1Change() {}
-void TForm1::TrayIcon1Click() { N24Click(); }
+void TForm1::TrayIcon1Click() {
+    N24Click();
+}

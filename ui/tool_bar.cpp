@@ -8,12 +8,16 @@
 
 namespace ui {
 
-TToolButton::TToolButton(TComponent& owner) : TComponent(&owner), command_(AllocateCommand(*this)) {}
+TToolButton::TToolButton(TComponent& owner)
+    : TComponent(&owner), command_(AllocateCommand(*this)) {}
 
-TToolButton::~TToolButton() { ReleaseCommand(command_); }
+TToolButton::~TToolButton() {
+    ReleaseCommand(command_);
+}
 
 void TToolButton::Click() {
-    if (OnClick) OnClick(*this);
+    if (OnClick)
+        OnClick(*this);
 }
 
 bool TToolButton::GetProperty(std::string_view name, PropertyValue& value) const {
@@ -31,8 +35,8 @@ TToolBar::TToolBar(TComponent& owner, TControl* parent, int left, int top, int w
     : TControl(owner, parent) {
     RegisterSuperclass(TOOLBARCLASSNAMEW, L"TToolBar");
     CreateWnd(L"TToolBar",
-              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE |
-                  CCS_NOPARENTALIGN,
+              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | CCS_NODIVIDER |
+                  CCS_NORESIZE | CCS_NOPARENTALIGN,
               0, left, top, width, height);
     SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
@@ -43,6 +47,9 @@ void TToolBar::SetImages(TImageList* images) {
 }
 
 void TToolBar::SetButtonSize(int width, int height) {
+    // The padding around picture and caption counts into the button's
+    // height; the requested size is the whole button.
+    SendMessageW(Handle(), TB_SETPADDING, 0, MAKELPARAM(6, 2));
     SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
 }
 
@@ -63,13 +70,21 @@ void TToolBar::AddButton(TToolButton* button) {
     buttons_.push_back(button);
 }
 
-bool TToolBar::Flat() const { return (GetWindowLongW(Handle(), GWL_STYLE) & TBSTYLE_FLAT) != 0; }
+bool TToolBar::Flat() const {
+    return (GetWindowLongW(Handle(), GWL_STYLE) & TBSTYLE_FLAT) != 0;
+}
 
-void TToolBar::SetFlat(bool flat) { SetStyleBit(TBSTYLE_FLAT, flat); }
+void TToolBar::SetFlat(bool flat) {
+    SetStyleBit(TBSTYLE_FLAT, flat);
+}
 
-bool TToolBar::Transparent() const { return (GetWindowLongW(Handle(), GWL_STYLE) & TBSTYLE_TRANSPARENT) != 0; }
+bool TToolBar::Transparent() const {
+    return (GetWindowLongW(Handle(), GWL_STYLE) & TBSTYLE_TRANSPARENT) != 0;
+}
 
-void TToolBar::SetTransparent(bool transparent) { SetStyleBit(TBSTYLE_TRANSPARENT, transparent); }
+void TToolBar::SetTransparent(bool transparent) {
+    SetStyleBit(TBSTYLE_TRANSPARENT, transparent);
+}
 
 void TToolBar::SetStyleBit(DWORD bit, bool on) {
     const DWORD style = GetWindowLongW(Handle(), GWL_STYLE);

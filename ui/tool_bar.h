@@ -15,7 +15,7 @@ enum class TToolButtonStyle { tbsButton, tbsSeparator };
 
 // A button of a tool bar; it has no window of its own.
 class TToolButton : public TComponent, public TCommandTarget {
-public:
+  public:
     explicit TToolButton(TComponent& owner);
     ~TToolButton() override;
     std::string ClassName() const override { return "TToolButton"; }
@@ -30,16 +30,17 @@ public:
 
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
 
-private:
+  private:
     uint16_t command_;
 };
 
 class TToolBar : public TControl {
-public:
+  public:
     TToolBar(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TToolBar"; }
 
     void SetImages(TImageList* images);
+    // Call after the buttons are in: adding a button sizes them anew.
     void SetButtonSize(int width, int height);
     // Appends a button (or separator) at the right end.
     void AddButton(TToolButton* button);
@@ -53,10 +54,10 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     void SetStyleBit(DWORD bit, bool on);
     std::vector<TToolButton*> buttons_;
 };

@@ -111,3 +111,70 @@ std::wstring WindowText(HWND window) {
     text.resize(static_cast<size_t>(n));
     return text;
 }
+
+namespace {
+
+struct ChildSearch {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    wchar_t cls[256];
+    GetClassNameW(window, cls, 256);
+    if (!search->className || wcscmp(cls, search->className) == 0)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
+    ChildSearch search{className, {}};
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& text) {
+    for (HWND w : ChildWindows(parent, className)) {
+        if (WindowText(w) == text)
+            return w;
+    }
+    return nullptr;
+}
+
+RECT RectInParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND WaitForMessageBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    do {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", caption.c_str()); w;
+             w = FindWindowExW(nullptr, w, L"#32770", caption.c_str())) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == processId && IsWindowVisible(w))
+                return w;
+        }
+        Sleep(20);
+    } while (GetTickCount64() < deadline);
+    return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
+
+void DismissMessageBox(HWND box) {
+    HWND ok = GetDlgItem(box, IDOK);
+    if (!ok)
+        ok = GetDlgItem(box, IDCANCEL);
+    PostMessageW(ok, BM_CLICK, 0, 0);
+    for (int i = 0; i < 500 && IsWindow(box) && IsWindowVisible(box); ++i)
+        Sleep(10);
+}

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The installed pieces an instance starts with.
 enum class Database { Fixture, Full, None };
@@ -39,3 +40,18 @@ class LexoraApp {
 
 // The text of a window, read through WM_GETTEXT.
 std::wstring WindowText(HWND window);
+
+// The child windows of `parent` (at any depth) of a window class, in the
+// order the system lists them.
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
+// The first child window of `parent` (at any depth) with that class and text.
+HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& text);
+// A window's rectangle in its parent's client area.
+RECT RectInParent(HWND window);
+// Waits for a message box (class "#32770") of a process with the caption
+// given; null when none shows in time.
+HWND WaitForMessageBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs = 15000);
+// The text of a message box (its static control 0xFFFF).
+std::wstring MessageBoxText(HWND box);
+// Presses a message box's OK button and waits for the box to go.
+void DismissMessageBox(HWND box);
