@@ -61,6 +61,7 @@ void TForm1::CreateControls() {
     edit1 = Make<ui::TComboBox>(*this, GroupBox1, 8, 16, 97, kComboHeight);
     edit1->Name = "edit1";
     edit1->SetMaxLength(8);
+    edit1->SetMaxBytes(8);  // four Chinese characters or eight letters
     edit1->OnChange = [this](ui::TComponent&) { Edit1Change(); };
     edit1->OnSelect = [this](ui::TComponent&) { edit1Select(); };
     edit1->OnEnter = [this](ui::TComponent&) { Edit1Enter(); };
@@ -238,6 +239,7 @@ void TForm1::FormCreate() {
     RichEdit1->Clear();
     TreeView1->Clear();
     OpenConnection();  // stays open after start-up
+    BuildBrowseTree();
     SavedNote = Memo1->Text();
 }
 
@@ -316,20 +318,10 @@ void TForm1::ToolButton6Click() {
     N16Click();
     N17Click();
 }
-void TForm1::ToolButton12Click() {}
 void TForm1::ToolButton11Click() {
     N15Click();
 }
 
-void TForm1::Button1Click() {}
-void TForm1::Button2Click() {}
-void TForm1::Edit1Change() {}
-void TForm1::edit1Select() {}
-void TForm1::edit2Select() {}
-void TForm1::Edit1Enter() {}
-void TForm1::Edit2Enter() {}
-void TForm1::ListBox1Click() {}
-void TForm1::TreeView1Change() {}
 void TForm1::TrayIcon1Click() {
     N24Click();
 }

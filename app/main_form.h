@@ -21,12 +21,13 @@
 // The data-access slots (ConnStr, Conn, Rs) and OpenIdiomQuery are the main
 // window's own: every command replaces its connection and record set.
 class TForm1 : public ui::TForm, protected store::DataAccess {
-public:
+  public:
     explicit TForm1(ui::TComponent& owner);
 
     ui::TToolBar* ToolBar1;
-    ui::TToolButton *ToolButton7, *ToolButton2, *ToolButton1, *ToolButton9, *ToolButton5, *ToolButton3,
-        *ToolButton4, *ToolButton8, *ToolButton6, *ToolButton10, *ToolButton12, *ToolButton13, *ToolButton11;
+    ui::TToolButton *ToolButton7, *ToolButton2, *ToolButton1, *ToolButton9, *ToolButton5,
+        *ToolButton3, *ToolButton4, *ToolButton8, *ToolButton6, *ToolButton10, *ToolButton12,
+        *ToolButton13, *ToolButton11;
     ui::TGroupBox *GroupBox5, *GroupBox1, *GroupBox4, *GroupBox2, *GroupBox3, *GroupBox6;
     ui::TTreeView* TreeView1;
     ui::TComboBox *edit1, *edit2;
@@ -47,16 +48,17 @@ public:
     ui::TMenuItem *N24, *N25, *N26;
     ui::TImageList* Imlist_menu;
 
-protected:
+  protected:
     bool CloseQuery() override;
     void WMSysCommand(ui::TMessage& message) override;
 
-private:
+  private:
     void CreateControls();
     void CreateMenus();
     void CreateToolBar();
     // A menu item under `parent` that runs `handler` when chosen.
-    ui::TMenuItem* Item(ui::TMenuItem* parent, const char* name, const char* caption, void (TForm1::*handler)());
+    ui::TMenuItem* Item(ui::TMenuItem* parent, const char* name, const char* caption,
+                        void (TForm1::*handler)());
 
     void FormCreate();
     bool FormCloseQuery();
@@ -106,6 +108,17 @@ private:
     void ListBox1Click();
     void TreeView1Change();
     void TrayIcon1Click();
+
+    // Display, search, browse and notes (main_form_lookup.cpp)
+    void ShowIdiom(const std::string& key);
+    bool CheckNoteSaved();
+    void BuildBrowseTree();
+    // Fills the result list from the record set just opened and shows the
+    // first match; the number of matches, or -1 when there was none.
+    int ListSearchResults();
+    void SaveNote();
+    // Puts the searched text at the top of the box's history.
+    void UpdateHistory(ui::TComboBox* box);
 
     std::string SavedNote;
 };

@@ -153,4 +153,17 @@ size_t ByteLength(std::string_view utf8Text) {
     return FromUtf8(utf8Text).size();
 }
 
+std::string LimitBytes(std::string_view utf8Text, size_t maxBytes) {
+    std::string encoded;
+    size_t pos = 0;
+    while (pos < utf8Text.size()) {
+        size_t next = pos;
+        AppendEncoded(encoded, utf8::Next(utf8Text, next));
+        if (encoded.size() > maxBytes)
+            break;
+        pos = next;
+    }
+    return std::string(utf8Text.substr(0, pos));
+}
+
 }  // namespace gbk

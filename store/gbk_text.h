@@ -19,4 +19,8 @@ std::string ToUtf8(std::string_view bytes);
 // The number of GBK bytes the UTF-8 text takes.
 size_t ByteLength(std::string_view utf8);
 
+// The longest start of the UTF-8 text whose GBK form has at most `maxBytes`
+// bytes; characters are never cut in half.
+std::string LimitBytes(std::string_view utf8, size_t maxBytes);
+
 }  // namespace gbk

@@ -20,21 +20,24 @@ TApplication* g_application = nullptr;
 // The hidden application window: zero-sized, it is the owner of every form
 // and so the only window with a task-bar button.
 class TApplicationWindow : public TControl {
-public:
+  public:
     TApplicationWindow(TComponent& owner, TApplication& app) : TControl(owner, nullptr), app_(app) {
         RegisterOwnClass(L"TApplication", 0);
         const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-        CreateWnd(L"TApplication", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, x,
-                  y, 0, 0);
+        CreateWnd(L"TApplication",
+                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, x, y, 0,
+                  0);
     }
     std::string ClassName() const override { return "TApplication"; }
 
-protected:
+  protected:
     void WndProc(TMessage& m) override {
-        if (app_.RunHooks(m)) return;
+        if (app_.RunHooks(m))
+            return;
         switch (m.Msg) {
             case WM_COMMAND:
-                if (m.LParam == 0 && DispatchCommand(LOWORD(m.WParam))) return;
+                if (m.LParam == 0 && DispatchCommand(LOWORD(m.WParam)))
+                    return;
                 break;
             case WM_SYSCOMMAND:
                 switch (m.WParam & 0xFFF0) {
@@ -45,18 +48,21 @@ protected:
                         app_.Restore();
                         return;
                     case SC_CLOSE:
-                        if (app_.MainForm()) app_.MainForm()->Close();
+                        if (app_.MainForm())
+                            app_.MainForm()->Close();
                         return;
                 }
                 break;
             case WM_CLOSE:
-                if (app_.MainForm()) app_.MainForm()->Close();
+                if (app_.MainForm())
+                    app_.MainForm()->Close();
                 return;
             case WM_ACTIVATE:
                 // A click on the task-bar button activates this window: the
                 // main form takes the activation over.
                 if (LOWORD(m.WParam) != WA_INACTIVE && !IsIconic(Handle())) {
-                    if (TForm* form = app_.MainForm(); form && form->Visible() && IsWindowEnabled(form->Handle())) {
+                    if (TForm* form = app_.MainForm();
+                        form && form->Visible() && IsWindowEnabled(form->Handle())) {
                         SetActiveWindow(form->Handle());
                         m.Result = 0;
                         return;
@@ -67,16 +73,19 @@ protected:
         TControl::WndProc(m);
     }
 
-private:
+  private:
     TApplication& app_;
 };
 
 TApplication& Application() {
-    if (!g_application) throw std::logic_error("no application object");
+    if (!g_application)
+        throw std::logic_error("no application object");
     return *g_application;
 }
 
-TApplication::TApplication() : TComponent(nullptr) { g_application = this; }
+TApplication::TApplication() : TComponent(nullptr) {
+    g_application = this;
+}
 
 TApplication::~TApplication() {
     FreeOwnedComponents();
@@ -84,35 +93,44 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-    if (!window_) window_ = Make<TApplicationWindow>(*this, *this);
+    if (!window_)
+        window_ = Make<TApplicationWindow>(*this, *this);
 }
 
-HWND TApplication::Handle() const { return window_ ? window_->Handle() : nullptr; }
+HWND TApplication::Handle() const {
+    return window_ ? window_->Handle() : nullptr;
+}
 
 void TApplication::SetTitle(std::string title) {
     title_ = std::move(title);
-    if (window_) window_->SetCaption(title_);
+    if (window_)
+        window_->SetCaption(title_);
     SetErrorReportCaption(title_);
 }
 
 void TApplication::SetIcon(HICON icon) {
-    if (!window_) return;
+    if (!window_)
+        return;
     SendMessageW(window_->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window_->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-void TApplication::AddForm(TForm* form) { forms_.push_back(form); }
+void TApplication::AddForm(TForm* form) {
+    forms_.push_back(form);
+}
 
 void TApplication::RemoveForm(TForm* form) {
     std::erase(forms_, form);
-    if (mainForm_ == form) mainForm_ = nullptr;
+    if (mainForm_ == form)
+        mainForm_ = nullptr;
 }
 
 bool TApplication::RunHooks(TMessage& message) {
     // A hook may remove itself while it runs: walk a copy.
     const auto hooks = hooks_;
     for (const auto& [id, hook] : hooks) {
-        if (hook(message)) return true;
+        if (hook(message))
+            return true;
     }
     return false;
 }
@@ -131,21 +149,22 @@ bool TApplication::HandleMessage(MSG& msg) {
         terminated_ = true;
         return false;
     }
-    // Tab, Enter and the arrow keys move between the controls of the active
-    // form as in a dialog.
-    HWND active = GetActiveWindow();
-    if (active && dynamic_cast<TForm*>(TControl::FromHandle(active)) && IsDialogMessageW(active, &msg)) {
+    // Tab, Enter and the arrow keys move between the controls of a form as
+    // in a dialog.
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && dynamic_cast<TForm*>(TControl::FromHandle(root)) && IsDialogMessageW(root, &msg))
         return true;
-    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     return true;
 }
 
 void TApplication::Run() {
-    if (mainForm_ && ShowMainForm) mainForm_->Show();
+    if (mainForm_ && ShowMainForm)
+        mainForm_->Show();
     MSG msg;
-    while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) HandleMessage(msg);
+    while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0)
+        HandleMessage(msg);
     terminated_ = true;
 }
 
@@ -159,21 +178,29 @@ void TApplication::ProcessMessages() {
     }
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
 
 void TApplication::Minimize() {
-    if (window_) ShowWindow(window_->Handle(), SW_MINIMIZE);
+    if (window_)
+        ShowWindow(window_->Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-    if (!window_) return;
-    if (IsIconic(window_->Handle())) ShowWindow(window_->Handle(), SW_RESTORE);
-    if (mainForm_ && mainForm_->Visible()) SetForegroundWindow(mainForm_->Handle());
+    if (!window_)
+        return;
+    if (IsIconic(window_->Handle()))
+        ShowWindow(window_->Handle(), SW_RESTORE);
+    if (mainForm_ && mainForm_->Visible())
+        SetForegroundWindow(mainForm_->Handle());
 }
 
 void TApplication::UpdateVisible() {
-    if (!window_) return;
-    const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](TForm* f) { return f->Visible(); });
+    if (!window_)
+        return;
+    const bool anyVisible =
+        std::any_of(forms_.begin(), forms_.end(), [](TForm* f) { return f->Visible(); });
     SetWindowPos(window_->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
                      (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));

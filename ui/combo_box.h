@@ -8,7 +8,7 @@
 namespace ui {
 
 class TComboBox : public TControl {
-public:
+  public:
     // `height` includes the drop-down list.
     TComboBox(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TComboBox"; }
@@ -17,6 +17,9 @@ public:
     // Sets the text without counting as the user's edit (OnChange stays quiet).
     void SetText(std::string_view text);
     void SetMaxLength(int characters);
+    // The most the text may take in GBK bytes; what the user types or pastes
+    // beyond it is cut off (0: no such limit).
+    void SetMaxBytes(int bytes) { maxBytes_ = bytes; }
 
     void AddItem(std::string_view text);
     void ClearItems();
@@ -33,11 +36,13 @@ public:
     // The user picked another entry of the list; the text is that entry by then.
     TNotifyEvent OnSelect;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
+    void EnforceMaxBytes();
     bool settingText_ = false;
+    int maxBytes_ = 0;
 };
 
 }  // namespace ui

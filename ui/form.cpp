@@ -11,7 +11,8 @@ namespace {
 DWORD StyleOf(TFormBorderStyle border) {
     switch (border) {
         case TFormBorderStyle::bsSingle:
-            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                   WS_CLIPCHILDREN;
         case TFormBorderStyle::bsDialog:
             return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
     }
@@ -24,17 +25,22 @@ DWORD ExStyleOf(TFormBorderStyle border) {
 
 std::string Narrowed(const wchar_t* s) {
     std::string out;
-    for (; *s; ++s) out += static_cast<char>(*s);
+    for (; *s; ++s)
+        out += static_cast<char>(*s);
     return out;
 }
 
 }  // namespace
 
-TForm::TForm(TComponent& owner, const wchar_t* windowClass, TFormBorderStyle borderStyle, TPosition position)
-    : TControl(owner, nullptr), className_(Narrowed(windowClass)), borderStyle_(borderStyle), position_(position) {
+TForm::TForm(TComponent& owner, const wchar_t* windowClass, TFormBorderStyle borderStyle,
+             TPosition position)
+    : TControl(owner, nullptr),
+      className_(Narrowed(windowClass)),
+      borderStyle_(borderStyle),
+      position_(position) {
     RegisterOwnClass(windowClass, CS_DBLCLKS);
-    CreateWnd(windowClass, StyleOf(borderStyle), ExStyleOf(borderStyle), CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
-              Application().Handle());
+    CreateWnd(windowClass, StyleOf(borderStyle), ExStyleOf(borderStyle), CW_USEDEFAULT,
+              CW_USEDEFAULT, 400, 300, Application().Handle());
     Application().AddForm(this);
 }
 
@@ -56,12 +62,14 @@ void TForm::SetMenu(TMainMenu* menu) {
     const RECT client = ClientRect();
     menu_ = menu;
     ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
-    if (menu) menu->WindowHandle = Handle();
+    if (menu)
+        menu->WindowHandle = Handle();
     SetClientSize(client.right, client.bottom);
 }
 
 void TForm::PlaceOnFirstShow() {
-    if (placed_) return;
+    if (placed_)
+        return;
     placed_ = true;
     RECT window;
     GetWindowRect(Handle(), &window);
@@ -73,8 +81,10 @@ void TForm::PlaceOnFirstShow() {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     const int w = window.right - window.left, h = window.bottom - window.top;
-    const int x = area.left + (area.right - area.left - w) / 2, y = area.top + (area.bottom - area.top - h) / 2;
-    SetWindowPos(Handle(), nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = area.left + (area.right - area.left - w) / 2,
+              y = area.top + (area.bottom - area.top - h) / 2;
+    SetWindowPos(Handle(), nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Show() {
@@ -90,13 +100,15 @@ void TForm::Hide() {
 }
 
 void TForm::Close() {
-    if (!CloseQuery()) return;
+    if (!CloseQuery())
+        return;
     if (Application().MainForm() == this) {
         Hide();
         Application().Terminate();
         return;
     }
-    if (ModalResult == mrNone) ModalResult = mrCancel;
+    if (ModalResult == mrNone)
+        ModalResult = mrCancel;
     Hide();
 }
 
@@ -118,20 +130,25 @@ int TForm::ShowModal() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (!IsDialogMessageW(Handle(), &msg)) {
+        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (!root || !IsDialogMessageW(root, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
     }
-    for (HWND window : disabled) EnableWindow(window, TRUE);
+    for (HWND window : disabled)
+        EnableWindow(window, TRUE);
     Hide();
-    if (previous) SetActiveWindow(previous);
+    if (previous)
+        SetActiveWindow(previous);
     const int result = ModalResult == mrNone ? mrCancel : ModalResult;
     ModalResult = mrNone;
     return result;
 }
 
-void TForm::SetDefaultButton(TControl* button) { defaultButton_ = button; }
+void TForm::SetDefaultButton(TControl* button) {
+    defaultButton_ = button;
+}
 
 void TForm::WMSysCommand(TMessage& m) {
     // Minimising the main form minimises the application (its window owns
@@ -153,8 +170,18 @@ void TForm::WndProc(TMessage& m) {
             WMSysCommand(m);
             return;
         case WM_COMMAND:
-            // Menu items have no window of their own.
-            if (m.LParam == 0 && HIWORD(m.WParam) == 0 && DispatchCommand(LOWORD(m.WParam))) return;
+            if (m.LParam == 0 && HIWORD(m.WParam) == BN_CLICKED) {
+                // Enter pressed the default button; the dialog keys name it by
+                // its identifier only, as it need not be a direct child.
+                if (defaultButton_ && LOWORD(m.WParam) == GetDlgCtrlID(defaultButton_->Handle())) {
+                    defaultButton_->Perform(CN_BASE + WM_COMMAND, m.WParam,
+                                            reinterpret_cast<intptr_t>(defaultButton_->Handle()));
+                    return;
+                }
+                // Menu items have no window of their own.
+                if (DispatchCommand(LOWORD(m.WParam)))
+                    return;
+            }
             break;
         case DM_GETDEFID:
             if (defaultButton_ && defaultButton_->Handle()) {
@@ -185,7 +212,8 @@ bool TForm::GetProperty(std::string_view name, PropertyValue& value) const {
 }
 
 bool TForm::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "AutoScroll")) return Extract(value, autoScroll_);
+    if (SameName(name, "AutoScroll"))
+        return Extract(value, autoScroll_);
     return TControl::SetProperty(name, value);
 }
 

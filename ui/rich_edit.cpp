@@ -7,7 +7,8 @@
 
 namespace ui {
 
-TRichEdit::TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height, bool readOnly)
+TRichEdit::TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height,
+                     bool readOnly)
     : TControl(owner, parent) {
     static const HMODULE library = LoadLibraryW(L"Msftedit.dll");
     (void)library;
@@ -20,20 +21,79 @@ TRichEdit::TRichEdit(TComponent& owner, TControl* parent, int left, int top, int
     SetColor(clWindow);
 }
 
-void TRichEdit::Clear() { SetWindowTextW(Handle(), L""); }
+void TRichEdit::Clear() {
+    SetWindowTextW(Handle(), L"");
+}
+
+void TRichEdit::SetText(std::wstring_view text) {
+    SETTEXTEX how{ST_DEFAULT, 1200};  // UTF-16
+    const std::wstring copy(text);
+    SendMessageW(Handle(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                 reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+std::string TRichEdit::Line(int index) const {
+    const std::string text = Text();
+    size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        start = text.find_first_of("\r\n", start);
+        if (start == std::string::npos)
+            return {};
+        start += text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
+    }
+    const size_t end = text.find_first_of("\r\n", start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+void TRichEdit::SetSelection(int start, int length) {
+    CHARRANGE range{start, start + length};
+    SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void TRichEdit::FormatRange(int start, int length, const CharAttributes& attributes) {
+    SetSelection(start, length);
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_SIZE | CFM_BOLD | CFM_COLOR;
+    cf.dwEffects = attributes.bold ? CFE_BOLD : 0;
+    cf.yHeight = attributes.pointSize * 20;
+    cf.crTextColor = ColorToRGB(attributes.color);
+    SendMessageW(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void TRichEdit::CentreParagraphs(int start, int length) {
+    SetSelection(start, length);
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    pf.dwMask = PFM_ALIGNMENT;
+    pf.wAlignment = PFA_CENTER;
+    SendMessageW(Handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+
+void TRichEdit::BeginUpdate() {
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TRichEdit::EndUpdate() {
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
 
 void TRichEdit::FontChanged() {
     TControl::FontChanged();
-    if (!Handle()) return;
+    if (!Handle())
+        return;
     // The view's own default is not the font's (under some systems it is
     // even bold), so every attribute is set.
     const TFont& f = Font();
     CHARFORMAT2W cf{};
     cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
+                CFM_STRIKEOUT | CFM_COLOR;
     const unsigned style = f.Style();
     cf.dwEffects = (style & fsBold ? CFE_BOLD : 0) | (style & fsItalic ? CFE_ITALIC : 0) |
-                   (style & fsUnderline ? CFE_UNDERLINE : 0) | (style & fsStrikeOut ? CFE_STRIKEOUT : 0);
+                   (style & fsUnderline ? CFE_UNDERLINE : 0) |
+                   (style & fsStrikeOut ? CFE_STRIKEOUT : 0);
     cf.yHeight = f.Size() * 20;
     cf.bCharSet = static_cast<BYTE>(f.Charset());
     cf.crTextColor = ColorToRGB(f.Color());

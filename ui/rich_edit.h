@@ -6,16 +6,37 @@
 namespace ui {
 
 class TRichEdit : public TControl {
-public:
-    TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height, bool readOnly);
+  public:
+    TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height,
+              bool readOnly);
     std::string ClassName() const override { return "TRichEdit"; }
 
     std::string Text() const { return Caption(); }
     void Clear();
 
+    // Replaces the whole text; "\r" separates lines.
+    void SetText(std::wstring_view text);
+    // A line of the text as its line breaks divide it (not as it wraps on
+    // the screen); empty past the last.
+    std::string Line(int index) const;
+
+    // Character attributes of a range of characters (UTF-16 positions).
+    struct CharAttributes {
+        int pointSize = 9;
+        bool bold = false;
+        TColor color = clWindowText;
+    };
+    void FormatRange(int start, int length, const CharAttributes& attributes);
+    void CentreParagraphs(int start, int length);
+    void SetSelection(int start, int length);
+
+    // Between the two calls the view is not repainted.
+    void BeginUpdate();
+    void EndUpdate();
+
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
 
-protected:
+  protected:
     void FontChanged() override;
     void ColorChanged() override;
 };

@@ -62,3 +62,13 @@ TEST(GbkText, CountsBytes) {
     EXPECT_EQ(gbk::ByteLength("成a"), 3u);
     EXPECT_EQ(gbk::ByteLength(""), 0u);
 }
+
+TEST(GbkText, LimitsTextToWholeCharactersOfGbkBytes) {
+    EXPECT_EQ(gbk::LimitBytes("按图索骥", 8), "按图索骥");
+    EXPECT_EQ(gbk::LimitBytes("按图索骥海", 8), "按图索骥");
+    EXPECT_EQ(gbk::LimitBytes("abcdefghij", 8), "abcdefgh");
+    EXPECT_EQ(gbk::LimitBytes("a按图索骥", 8),
+              "a按图索");                        // 7 bytes: a half character does not fit
+    EXPECT_EQ(gbk::LimitBytes("𠀀a", 4), "𠀀");  // four bytes in GB18030
+    EXPECT_EQ(gbk::LimitBytes("", 8), "");
+}

@@ -1,0 +1,14 @@
+// Shows an entry document in the rich text view.
+#pragma once
+
+#include "lookup/entry_document.h"
+#include "ui/rich_edit.h"
+
+namespace lookup {
+
+// Replaces the view's content with the document: the view's base font for
+// every character, then each run's size, weight and colour, and the name
+// line centred. The caret ends at the start.
+void ShowEntry(ui::TRichEdit& view, const EntryDocument& doc);
+
+}  // namespace lookup
