@@ -56,12 +56,11 @@ int main(int argc, char** argv) {
         if (key.find(".ini") != std::string::npos)
             ++definitions;
         std::ifstream in(path, std::ios::binary);
-        if (in)
-            member.bytes.assign(std::istreambuf_iterator<char>(in), {});
-        if (!in || in.bad()) {
+        if (!in) {
             std::cerr << "skin_pack: cannot read " << path << "\n";
             return 1;
         }
+        member.bytes.assign(std::istreambuf_iterator<char>(in), {});
         members.push_back(std::move(member));
     }
     if (members.size() > skin::TSkinReader::kMaxMembers) {
