@@ -39,6 +39,18 @@ dist: windows
 	@cp $(ROOT)/windows/Lexora.exe $(ROOT)/windows/IdiomDB.dll data/LICENSE-data.txt dist/Lexora/
 	@echo "dist/Lexora/ is ready: $$(ls dist/Lexora | tr '\n' ' ')"
 
+# Every fuzz target for FUZZ_SECONDS each, one at a time, built with clang
+# in $(BUILD)/fuzz; FUZZ_TARGETS=lzh_fuzz runs only that one.
+FUZZ_SECONDS := 60
+FUZZ_TARGETS :=
+fuzz:
+	@scripts/setup $(ROOT) --fuzz
+	@cmake -S . -B $(ROOT)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLEXORA_FUZZ=ON \
+	  -DLEXORA_DEPS=$(ROOT)/deps/native >/dev/null
+	@cmake --build $(ROOT)/fuzz -j $(JOBS) --target fuzz_targets
+	@scripts/fuzz $(ROOT)/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -35,4 +35,13 @@ std::string UpperAscii(std::string_view s) {
     return out;
 }
 
+std::string LowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
 }  // namespace text

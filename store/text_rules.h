@@ -17,4 +17,7 @@ bool IsBlank(std::string_view s);
 // Upper-cases the ASCII letters a to z; every other character stays.
 std::string UpperAscii(std::string_view s);
 
+// Lower-cases the ASCII letters A to Z; every other character stays.
+std::string LowerAscii(std::string_view s);
+
 }  // namespace text

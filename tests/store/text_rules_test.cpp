@@ -15,3 +15,8 @@ TEST(TextRules, UpperCasesAsciiLettersOnly) {
     EXPECT_EQ(text::UpperAscii("atsj"), "ATSJ");
     EXPECT_EQ(text::UpperAscii("ü成a1"), "ü成A1");
 }
+
+TEST(TextRules, LowerCasesAsciiLettersOnly) {
+    // The bytes of Ü and of GBK's full-width Ａ stay: only A to Z change.
+    EXPECT_EQ(text::LowerAscii("AZ@[`Ü\xa3\xc1.BMP"), "az@[`Ü\xa3\xc1.bmp");
+}
