@@ -188,6 +188,11 @@ void TForm1::CreateMenus() {
     N26 = Item(PopupMenu2->Items, "N26", "退出", &TForm1::N26Click);
 
     SetMenu(MainMenu1);
+
+    SaveDialog1 = Make<ui::TSaveDialog>(*this);
+    SaveDialog1->Name = "SaveDialog1";
+    PrintDialog1 = Make<ui::TPrintDialog>(*this);
+    PrintDialog1->Name = "PrintDialog1";
 }
 
 void TForm1::CreateToolBar() {
@@ -265,9 +270,6 @@ void TForm1::N30Click() {
 }
 void TForm1::N16Click() {}
 void TForm1::N17Click() {}
-void TForm1::N20Click() {}
-void TForm1::N21Click() {}
-void TForm1::N13Click() {}
 void TForm1::N15Click() {
     Close();
 }
@@ -287,8 +289,6 @@ void TForm1::N7Click() {
     }
 }
 
-void TForm1::N11Click() {}
-void TForm1::N10Click() {}
 
 void TForm1::N24Click() {
     Show();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "lookup/entry_document.h"
 #include "store/data_access.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -13,7 +14,9 @@
 #include "ui/list_box.h"
 #include "ui/memo.h"
 #include "ui/menu.h"
+#include "ui/print_dialog.h"
 #include "ui/rich_edit.h"
+#include "ui/save_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/tool_bar.h"
 #include "ui/tree_view.h"
@@ -47,6 +50,8 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     ui::TPopupMenu* PopupMenu2;
     ui::TMenuItem *N24, *N25, *N26;
     ui::TImageList* Imlist_menu;
+    ui::TSaveDialog* SaveDialog1;
+    ui::TPrintDialog* PrintDialog1;
 
   protected:
     bool CloseQuery() override;
@@ -109,8 +114,13 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void TreeView1Change();
     void TrayIcon1Click();
 
+    // Saves the entry view through the save dialog (main_form_output.cpp).
+    void ExportEntry(const char* extension, bool richText);
+
     // Display, search, browse and notes (main_form_lookup.cpp)
     void ShowIdiom(const std::string& key);
+    // Puts the document into the entry view and keeps it as ShownEntry.
+    void ShowEntry(lookup::EntryDocument doc);
     bool CheckNoteSaved();
     void BuildBrowseTree();
     // Fills the result list from the record set just opened and shows the
@@ -121,4 +131,7 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void UpdateHistory(ui::TComboBox* box);
 
     std::string SavedNote;
+    // What the entry view shows, as the document it was built from; printing
+    // lays the entry out from it.
+    lookup::EntryDocument ShownEntry;
 };

@@ -46,15 +46,20 @@ void TForm1::ShowIdiom(const std::string& key) {
         try {
             lookup::AppendEntry(doc, record, [] { ShowPlainMessage("密文错误！"); });
         } catch (...) {
-            lookup::ShowEntry(*RichEdit1, doc);  // the rows up to the failing one
+            ShowEntry(std::move(doc));  // the rows up to the failing one
             throw;
         }
         lookup::RemoveTrailingBlankLines(doc);
-        lookup::ShowEntry(*RichEdit1, doc);
+        ShowEntry(std::move(doc));
         Memo1->SetText(record.Diy ? text::Trim(*record.Diy) : std::string());
         SavedNote = Memo1->Text();
     }
     CloseQuery();
+}
+
+void TForm1::ShowEntry(lookup::EntryDocument doc) {
+    lookup::ShowEntry(*RichEdit1, doc);
+    ShownEntry = std::move(doc);
 }
 
 void TForm1::ListBox1Click() {

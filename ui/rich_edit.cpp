@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <stdexcept>
+
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -68,6 +70,30 @@ void TRichEdit::CentreParagraphs(int start, int length) {
     pf.dwMask = PFM_ALIGNMENT;
     pf.wAlignment = PFA_CENTER;
     SendMessageW(Handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+
+void TRichEdit::CopyToClipboard() { SendMessageW(Handle(), WM_COPY, 0, 0); }
+
+namespace {
+
+DWORD CALLBACK AppendToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+    try {
+        reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), size);
+        *written = size;
+        return 0;
+    } catch (...) {
+        return 1;  // stops the stream: out of memory
+    }
+}
+
+}  // namespace
+
+std::string TRichEdit::StreamOut(unsigned format) const {
+    std::string out;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, AppendToString};
+    SendMessageW(Handle(), EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError != 0) throw std::runtime_error("无法读出详细解释的内容");
+    return out;
 }
 
 void TRichEdit::BeginUpdate() {

@@ -30,6 +30,14 @@ class TRichEdit : public TControl {
     void CentreParagraphs(int start, int length);
     void SetSelection(int start, int length);
 
+    // The view's own copy of its selection to the clipboard (rich text with
+    // plain text); nothing when the selection is empty.
+    void CopyToClipboard();
+    void SelectAll() { SetSelection(0, -1); }
+    // The whole content written by the view itself in a stream format
+    // (SF_RTF, SF_TEXT).
+    std::string StreamOut(unsigned format) const;
+
     // Between the two calls the view is not repainted.
     void BeginUpdate();
     void EndUpdate();
