@@ -8,7 +8,8 @@ namespace output {
 namespace {
 
 void EmptyTheClipboard(HWND owner) {
-    if (!OpenClipboard(owner)) throw std::runtime_error("无法打开剪贴板");
+    if (!OpenClipboard(owner))
+        throw std::runtime_error("无法打开剪贴板");
     EmptyClipboard();
     CloseClipboard();
 }
@@ -17,7 +18,10 @@ void EmptyTheClipboard(HWND owner) {
 
 void CopySelection(ui::TRichEdit& view) {
     EmptyTheClipboard(view.Handle());
-    view.CopyToClipboard();
+    // Some rich edit controls copy an empty selection as empty text in all
+    // their formats; the clipboard is to stay empty then.
+    if (view.SelectionLength() > 0)
+        view.CopyToClipboard();
 }
 
 void CopyEverything(ui::TRichEdit& view) {

@@ -10,17 +10,40 @@ namespace ui {
 
 TPrintDialog::TPrintDialog(TComponent& owner) : TComponent(&owner) {}
 
+namespace {
+
+// Whether the system has a printer to offer; asked without showing anything,
+// so that a missing printer is reported once, by the program.
+bool HasDefaultPrinter() {
+    PRINTDLGW pd{};
+    pd.lStructSize = sizeof pd;
+    pd.Flags = PD_RETURNDEFAULT;
+    const BOOL found = PrintDlgW(&pd);
+    if (pd.hDevMode)
+        GlobalFree(pd.hDevMode);
+    if (pd.hDevNames)
+        GlobalFree(pd.hDevNames);
+    return found;
+}
+
+}  // namespace
+
 PrinterDC TPrintDialog::Execute(HWND ownerWindow) {
+    if (!HasDefaultPrinter())
+        throw std::runtime_error("没有安装打印机，无法打印");
     PRINTDLGW pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = ownerWindow;
     pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     pd.nCopies = 1;
     const BOOL chosen = PrintDlgW(&pd);
-    if (pd.hDevMode) GlobalFree(pd.hDevMode);
-    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+    if (pd.hDevMode)
+        GlobalFree(pd.hDevMode);
+    if (pd.hDevNames)
+        GlobalFree(pd.hDevNames);
     if (chosen) {
-        if (!pd.hDC) throw std::runtime_error("所选的打印机无法使用");
+        if (!pd.hDC)
+            throw std::runtime_error("所选的打印机无法使用");
         return PrinterDC(pd.hDC);
     }
     switch (CommDlgExtendedError()) {
@@ -33,7 +56,8 @@ PrinterDC TPrintDialog::Execute(HWND ownerWindow) {
         case PDERR_CREATEICFAILURE:
             throw std::runtime_error("所选的打印机无法使用");
         default:
-            throw std::runtime_error("打印对话框出错（代码 " + std::to_string(CommDlgExtendedError()) + "）");
+            throw std::runtime_error("打印对话框出错（代码 " +
+                                     std::to_string(CommDlgExtendedError()) + "）");
     }
 }
 

@@ -72,7 +72,15 @@ void TRichEdit::CentreParagraphs(int start, int length) {
     SendMessageW(Handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
 }
 
-void TRichEdit::CopyToClipboard() { SendMessageW(Handle(), WM_COPY, 0, 0); }
+int TRichEdit::SelectionLength() const {
+    CHARRANGE range{};
+    SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range.cpMax - range.cpMin;
+}
+
+void TRichEdit::CopyToClipboard() {
+    SendMessageW(Handle(), WM_COPY, 0, 0);
+}
 
 namespace {
 
@@ -92,7 +100,8 @@ std::string TRichEdit::StreamOut(unsigned format) const {
     std::string out;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, AppendToString};
     SendMessageW(Handle(), EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
-    if (stream.dwError != 0) throw std::runtime_error("无法读出详细解释的内容");
+    if (stream.dwError != 0)
+        throw std::runtime_error("无法读出详细解释的内容");
     return out;
 }
 

@@ -29,6 +29,7 @@ class TRichEdit : public TControl {
     void FormatRange(int start, int length, const CharAttributes& attributes);
     void CentreParagraphs(int start, int length);
     void SetSelection(int start, int length);
+    int SelectionLength() const;
 
     // The view's own copy of its selection to the clipboard (rich text with
     // plain text); nothing when the selection is empty.
