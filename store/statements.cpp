@@ -18,6 +18,14 @@ Statement Make(std::string_view condition, std::string parameter, bool ordered) 
     return s;
 }
 
+// A pattern that matches the text anywhere.
+std::string Anywhere(std::string_view text) {
+    std::string pattern = "%";
+    pattern += EscapeLikePattern(text);
+    pattern += '%';
+    return pattern;
+}
+
 }  // namespace
 
 std::string EscapeLikePattern(std::string_view text) {
@@ -36,11 +44,11 @@ Statement BrowseLetterStatement(char letter) {
 }
 
 Statement KeywordStatement(std::string_view keyword) {
-    return Make("ChengYu like ? escape '\\'", "%" + EscapeLikePattern(keyword) + "%", true);
+    return Make("ChengYu like ? escape '\\'", Anywhere(keyword), true);
 }
 
 Statement InitialsStatement(std::string_view initials) {
-    return Make("SPingYin like ? escape '\\'", "%" + EscapeLikePattern(initials) + "%", true);
+    return Make("SPingYin like ? escape '\\'", Anywhere(initials), true);
 }
 
 Statement ExactIdiomStatement(std::string_view idiom) {

@@ -35,7 +35,7 @@ TEST(SkinStream, StoresALengthAndTheArchive) {
 }
 
 TEST(SkinStream, ReadsNothingMoreForABadLength) {
-    MemoryStream negative(Bytes(std::string_view("\xFE\xFF\xFF\xFFABCD", 8)));
+    MemoryStream negative(Bytes(std::string_view("\xFE\xFF\xFF\xFF" "ABCD", 8)));
     MemoryStream archive(Bytes("kept"));
     EXPECT_FALSE(skin::ReadSkinStream(negative, archive));
     EXPECT_EQ(negative.Position(), 4u);
