@@ -18,6 +18,7 @@ constexpr Colour kWhite = 0xFFFFFF;
 enum class SystemColourIndex : int {
     ScrollBar = 0,
     Menu = 4,
+    MenuText = 7,
     WindowText = 8,
     CaptionText = 9,
     Highlight = 13,
