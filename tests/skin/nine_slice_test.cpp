@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "skin/nine_slice.h"
+#include "skin/skin_object_drawing.h"
 
 using namespace skin;
 
@@ -142,4 +143,47 @@ TEST(NineSlice, StatesAreFoundSideBySideOrStacked) {
     EXPECT_EQ(SliceRect(image, 4, 0, SliceLayout::SideBySide), (Rect{0, 0, 5, 12}));
     EXPECT_EQ(SliceRect(image, 0, 1, SliceLayout::Stacked), (Rect{0, 0, 20, 12}));
     EXPECT_EQ(SliceRect(image, -3, 2, SliceLayout::SideBySide), (Rect{0, 0, 20, 12}));
+}
+
+TEST(SkinObjectDrawing, BordersTileTheirMiddleUnlessStretchedAndShowTheInactiveState) {
+    // Two states stacked, each 5 x 3; left and right margins of 1.
+    TSkinBorderObject top;
+    top.Image = Numbered(5, 6);
+    top.Frame = 2;
+    top.LeftWidth = top.RightWidth = 1;
+    top.Trans = 1;
+    top.Image.At(0, 3) = kMagenta;
+    Bitmap target(7, 3);
+    top.Tile = 0;
+    DrawBorderPart(target, {0, 0, 7, 3}, top, SliceLayout::Stacked, false);
+    // Opaque: the border's magenta stays for the window outline.
+    EXPECT_EQ(target.At(0, 0), kMagenta);
+    target.At(0, 0) = MakePixel(0, 3, 7);
+    ExpectMapped(target, {0, 1, 2, 3, 1, 2, 4}, {3, 4, 5});
+    top.Tile = 1;
+    DrawBorderPart(target, {0, 0, 7, 3}, top, SliceLayout::Stacked, true);
+    ExpectMapped(target, {0, 1, 1, 2, 3, 3, 4}, {0, 1, 2});
+    // A border of one state shows it whether the window is active or not.
+    top.Frame = 1;
+    top.Image = Numbered(5, 3);
+    DrawBorderPart(target, {0, 0, 7, 3}, top, SliceLayout::Stacked, false);
+    ExpectMapped(target, {0, 1, 1, 2, 3, 3, 4}, {0, 1, 2});
+}
+
+TEST(SkinObjectDrawing, ObjectsTileWhenTileIsOneAndHonourTrans) {
+    TSkinObject o;
+    o.Image = Numbered(10, 3);  // two states side by side, 5 x 3 each
+    o.Frame = 2;
+    o.LeftWidth = o.RightWidth = 1;
+    o.Tile = 1;
+    Bitmap target(7, 3);
+    DrawObjectState(target, {0, 0, 7, 3}, o, 2);
+    ExpectMapped(target, {5, 6, 7, 8, 6, 7, 9}, {0, 1, 2});
+    o.Tile = 0;
+    o.Trans = 1;
+    o.Image.At(5, 0) = kMagenta;
+    target.At(0, 0) = MakePixel(1, 2, 3);
+    DrawObjectState(target, {0, 0, 7, 3}, o, 2);
+    EXPECT_EQ(target.At(0, 0), MakePixel(1, 2, 3));
+    EXPECT_EQ(target.At(2, 0), MakePixel(6, 0, 7));
 }
