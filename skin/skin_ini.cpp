@@ -12,8 +12,20 @@ bool IsHeader(std::string_view line) {
     return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
+char UpperAsciiChar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Equal but for the letter case of ASCII letters; lookups run this for every
+// line they pass, so it compares in place.
 bool SameAsciiText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && text::UpperAscii(a) == text::UpperAscii(b);
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (UpperAsciiChar(a[i]) != UpperAsciiChar(b[i]))
+            return false;
+    }
+    return true;
 }
 
 int HexDigit(char c) {
