@@ -70,8 +70,6 @@ class TSkinData {
     const std::vector<Bitmap>& MenuGlyphs() const { return menuGlyphs_; }
     // Taken when the component is made.
     Size MaximizedWindowSize() const { return maximizedSize_; }
-    const SystemLook& Look() const { return look_; }
-    GradientCache& Gradients() { return gradients_; }
 
     TSkinFormType SkinFormtype = TSkinFormType::sfMainform;
 
