@@ -1,0 +1,175 @@
+#include "settings/settings_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "settings/ini_document.h"
+#include "store/gbk_text.h"
+#include "store/utf8.h"
+#include "store/utf8_path.h"
+
+namespace settings {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file's bytes; nothing when there is no file or it cannot be read.
+std::optional<std::string> ReadBytes(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return std::move(bytes).str();
+}
+
+// The new contents go to a file of their own first and then take the old
+// file's place in one step, so a write that fails half-way (a full disk, a
+// file held open elsewhere) never leaves a shortened settings file behind.
+bool ReplaceFile(const fs::path& path, const std::string& bytes) {
+    fs::path temporary = path;
+    temporary += ".new";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    std::error_code ec;
+    if (!out.fail())
+        fs::rename(temporary, path, ec);
+    if (out.fail() || ec) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Hexadecimal takes all 32 bits, so "0xFFFFFFFF" is -1.
+std::optional<int> ParseHex(std::string_view digits) {
+    uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + static_cast<uint64_t>(digit);
+        if (value > UINT32_MAX)
+            return std::nullopt;
+    }
+    return static_cast<int>(static_cast<uint32_t>(value));
+}
+
+std::optional<int> ParseDecimal(std::string_view s) {
+    const bool negative = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '-' || s[0] == '+'))
+        s.remove_prefix(1);
+    if (s.empty())
+        return std::nullopt;
+    int64_t value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > int64_t{INT32_MAX} + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::optional<int> ParseInteger(std::string_view s) {
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
+        return ParseHex(s.substr(2));
+    return ParseDecimal(s);
+}
+
+std::string CutToGbkLength(std::string s, size_t maxBytes) {
+    size_t length = 0;
+    for (size_t pos = 0; pos < s.size();) {
+        const size_t start = pos;
+        utf8::Next(s, pos);
+        length += gbk::ByteLength(std::string_view(s).substr(start, pos - start));
+        if (length > maxBytes) {
+            s.resize(start);
+            break;
+        }
+    }
+    return s;
+}
+
+}  // namespace
+
+WriteError::WriteError(const std::string& path)
+    : std::runtime_error("Unable to write to " + path) {}
+
+SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
+
+SettingsFile SettingsFile::Beside(std::string_view directory) {
+    return SettingsFile(std::string(directory) + std::string(kSettingsFileName));
+}
+
+std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
+                                     std::string_view defaultValue) const {
+    const std::optional<std::string> bytes = ReadBytes(Utf8Path(path_));
+    std::optional<std::string> value;
+    if (bytes)
+        value = IniDocument::FromBytes(*bytes).Value(section, key);
+    return CutToGbkLength(value ? std::move(*value) : std::string(defaultValue), kMaxReadLength);
+}
+
+int SettingsFile::ReadInteger(std::string_view section, std::string_view key,
+                              int defaultValue) const {
+    return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+}
+
+bool SettingsFile::ReadBool(std::string_view section, std::string_view key,
+                            bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void SettingsFile::WriteString(std::string_view section, std::string_view key,
+                               std::string_view value) {
+    const fs::path path = Utf8Path(path_);
+    IniDocument document;
+    std::error_code ec;
+    if (fs::exists(path, ec) || ec) {
+        // A file that is there but cannot be read must not be replaced by
+        // one that holds only this value.
+        const std::optional<std::string> bytes = ReadBytes(path);
+        if (!bytes)
+            throw WriteError(path_);
+        document = IniDocument::FromBytes(*bytes);
+    }
+    document.SetValue(section, key, value);
+    if (!ReplaceFile(path, document.ToBytes()))
+        throw WriteError(path_);
+}
+
+void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void SettingsFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace settings

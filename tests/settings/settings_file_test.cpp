@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "scratch_directory.h"
+#include "settings/settings_file.h"
+#include "store/gbk_text.h"
+
+using settings::SettingsFile;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    // A file holding [Setup] Value=`text`, read back as an integer.
+    int IntegerFrom(const std::string& text, int defaultValue) {
+        WriteFileBytes(ini.Path(), "[Setup]\r\nValue=" + text + "\r\n");
+        return ini.ReadInteger("Setup", "Value", defaultValue);
+    }
+    bool BoolFrom(const std::string& text, bool defaultValue) {
+        WriteFileBytes(ini.Path(), "[Setup]\r\nValue=" + text + "\r\n");
+        return ini.ReadBool("Setup", "Value", defaultValue);
+    }
+
+    ScratchDirectory dir;
+    SettingsFile ini{dir.File("配置文件.ini")};
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, LiesBesideTheGivenDirectory) {
+    EXPECT_EQ(SettingsFile::Beside("C:\\Lexora\\").Path(), "C:\\Lexora\\配置文件.ini");
+}
+
+TEST_F(SettingsFileTest, AMissingFileSectionOrKeyReadsAsTheDefault) {
+    EXPECT_EQ(ini.ReadString("Setup", "Skin", "none"), "none");
+    EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 7), 7);
+    EXPECT_TRUE(ini.ReadBool("Setup", "TrayIcon", true));
+    EXPECT_FALSE(ini.ReadBool("Option", "RunStart", false));
+    EXPECT_FALSE(std::filesystem::exists(Utf8Path(ini.Path())));
+
+    WriteFileBytes(ini.Path(), "[Setup]\r\nSkin=2\r\n");
+    EXPECT_EQ(ini.ReadInteger("Setup", "Min", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("Option", "Skin", 5), 5);
+}
+
+TEST_F(SettingsFileTest, TheFirstWriteCreatesTheFile) {
+    ini.WriteInteger("Setup", "Skin", 0);
+    EXPECT_EQ(ReadFileBytes(ini.Path()), "[Setup]\r\nSkin=0\r\n");
+}
+
+TEST_F(SettingsFileTest, EveryWriteReachesTheFileAndEveryReadSeesIt) {
+    SettingsFile other(ini.Path());
+    ini.WriteBool("Setup", "TrayIcon", false);
+    EXPECT_FALSE(other.ReadBool("Setup", "TrayIcon", true));
+    other.WriteBool("Setup", "Min", true);
+    ini.WriteInteger("Setup", "Skin", -12);
+    EXPECT_EQ(ReadFileBytes(ini.Path()), "[Setup]\r\nTrayIcon=0\r\nMin=1\r\nSkin=-12\r\n");
+    // Nothing is kept between calls: an edit by someone else shows at once.
+    WriteFileBytes(ini.Path(), "[Setup]\r\nSkin=3\r\n");
+    EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 0), 3);
+}
+
+TEST_F(SettingsFileTest, TextIsStoredInGbkAndReadBackAsWritten) {
+    ini.WriteString("KeyWord_List", "Item1", "画龙点睛");
+    ini.WriteString("KeyWord_List", "Item2", "");
+    EXPECT_EQ(ReadFileBytes(ini.Path()),
+              gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2=\r\n"));
+    EXPECT_EQ(ini.ReadString("KeyWord_List", "Item1", ""), "画龙点睛");
+    EXPECT_EQ(ini.ReadString("KeyWord_List", "Item2", "default"), "");
+}
+
+TEST_F(SettingsFileTest, ReadsIntegersInDecimalOrAfter0x) {
+    EXPECT_EQ(IntegerFrom("4", -1), 4);
+    EXPECT_EQ(IntegerFrom(" 42 ", -1), 42);
+    EXPECT_EQ(IntegerFrom("010", -1), 10);
+    EXPECT_EQ(IntegerFrom("-5", -1), -5);
+    EXPECT_EQ(IntegerFrom("+7", -1), 7);
+    EXPECT_EQ(IntegerFrom("2147483647", -1), 2147483647);
+    EXPECT_EQ(IntegerFrom("-2147483648", -1), -2147483647 - 1);
+    EXPECT_EQ(IntegerFrom("0x10", -1), 16);
+    EXPECT_EQ(IntegerFrom("0X1f", -1), 31);
+    EXPECT_EQ(IntegerFrom("0xFFFFFFFF", 0), -1);
+}
+
+TEST_F(SettingsFileTest, AnythingButANumberReadsAsTheDefault) {
+    for (const char* text : {"", "yes", "0x", "0X", "0xZZ", "0x-1", "12a", "1 2", "-", "+", "$10",
+                             "2147483648", "-2147483649", "0x100000000", "４"}) {
+        EXPECT_EQ(IntegerFrom(text, 99), 99) << text;
+    }
+}
+
+TEST_F(SettingsFileTest, ReadsBooleansAsIntegers) {
+    EXPECT_TRUE(BoolFrom("yes", true));
+    EXPECT_FALSE(BoolFrom("yes", false));
+    EXPECT_TRUE(BoolFrom("0x10", false));
+    EXPECT_TRUE(BoolFrom("2", false));
+    EXPECT_TRUE(BoolFrom("-1", false));
+    EXPECT_FALSE(BoolFrom("0", true));
+    EXPECT_FALSE(BoolFrom("0x0", true));
+    EXPECT_TRUE(BoolFrom("", true));
+    ini.WriteBool("Setup", "Value", true);
+    EXPECT_EQ(ini.ReadString("Setup", "Value", ""), "1");
+    ini.WriteBool("Setup", "Value", false);
+    EXPECT_EQ(ini.ReadString("Setup", "Value", ""), "0");
+}
+
+TEST_F(SettingsFileTest, AReadGivesAtMost2047Bytes) {
+    ini.WriteString("Setup", "Long", std::string(3000, 'a'));
+    EXPECT_EQ(ini.ReadString("Setup", "Long", ""), std::string(2047, 'a'));
+    EXPECT_EQ(ini.ReadString("Setup", "Missing", std::string(2048, 'b')), std::string(2047, 'b'));
+    // Two bytes a character: 1023 characters fit, the next would not.
+    std::string chinese;
+    for (int i = 0; i < 1500; ++i)
+        chinese += "成";
+    ini.WriteString("Setup", "Long", "a" + chinese);
+    const std::string read = ini.ReadString("Setup", "Long", "");
+    EXPECT_EQ(gbk::ByteLength(read), 2047u);
+    ini.WriteString("Setup", "Long", chinese);
+    EXPECT_EQ(gbk::ByteLength(ini.ReadString("Setup", "Long", "")), 2046u);
+}
+
+TEST_F(SettingsFileTest, AWriteTheFileSystemRefusesNamesTheFile) {
+    // A directory where the file should be: it can be neither read nor replaced.
+    std::filesystem::create_directory(Utf8Path(ini.Path()));
+    EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 3), 3);
+    try {
+        ini.WriteInteger("Setup", "Skin", 1);
+        FAIL() << "the write did not fail";
+    } catch (const settings::WriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + ini.Path());
+    }
+}
+
+TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAsItWas) {
+    const std::string before = "; mine\r\n[Setup]\r\nSkin=2\r\n";
+    WriteFileBytes(ini.Path(), before);
+    // The new contents cannot be put down beside the file.
+    std::filesystem::create_directory(Utf8Path(ini.Path() + ".new"));
+    EXPECT_THROW(ini.WriteInteger("Setup", "Skin", 4), settings::WriteError);
+    EXPECT_EQ(ReadFileBytes(ini.Path()), before);
+    std::filesystem::remove(Utf8Path(ini.Path() + ".new"));
+    ini.WriteInteger("Setup", "Skin", 4);
+    EXPECT_EQ(ReadFileBytes(ini.Path()), "; mine\r\n[Setup]\r\nSkin=4\r\n");
+}
+
+TEST_F(SettingsFileTest, KeepsAFileOfAnotherEditor) {
+    const std::string utf8 =
+        "# saved by hand\n[KeyWord_List]\nItem1 = 画龙点睛\n\n[Setup]\nSkin=2\n";
+    WriteFileBytes(ini.Path(), utf8);
+    EXPECT_EQ(ini.ReadString("KeyWord_List", "Item1", ""), "画龙点睛");
+    ini.WriteInteger("Setup", "Skin", 3);
+    EXPECT_EQ(ReadFileBytes(ini.Path()),
+              "# saved by hand\n[KeyWord_List]\nItem1 = 画龙点睛\n\n[Setup]\nSkin=3\n");
+}
