@@ -17,6 +17,13 @@ void ShowIconAsChecked(OptionsView& view) {
 
 }  // namespace
 
+std::string AutostartCommand(std::string_view executablePath) {
+    const std::string path(executablePath);
+    if (path.find(' ') == std::string::npos)
+        return path + " /C";
+    return "\"" + path + "\" /C";
+}
+
 void ReadOptions(const SettingsFile& ini, OptionsView& view) {
     view.SetRunStartChecked(ini.ReadBool(kOptionSection, kRunStartKey, false));
     view.SetTrayIconChecked(ini.ReadBool(kSetupSection, kTrayIconKey, true));
@@ -52,7 +59,7 @@ void ToggleAutostart(OptionsView& view, SettingsFile& ini, AutostartRegistry& re
     }
     ini.WriteBool(kOptionSection, kRunStartKey, true);
     try {
-        registry.Register(std::string(executablePath) + " /C");
+        registry.Register(AutostartCommand(executablePath));
     } catch (const AutostartError&) {
         view.SetRunStartChecked(false);
         ini.WriteBool(kOptionSection, kRunStartKey, false);

@@ -3,6 +3,7 @@
 // is in the tray exactly while its option is checked.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "settings/autostart_registry.h"
@@ -40,6 +41,12 @@ void ToggleTrayIcon(OptionsView& view, SettingsFile& ini);
 
 // "最小化时到托盘区"
 void ToggleMinimizeToTray(OptionsView& view, SettingsFile& ini);
+
+// The command the log-on start runs: the executable's path and " /C". A
+// path with a space is quoted: unquoted, the system would first look for a
+// program at the part before the space, and the program found at last would
+// see a piece of its own path as its first argument instead of "/C".
+std::string AutostartCommand(std::string_view executablePath);
 
 // "开机自动启动". When the registry refuses the value, the check mark and
 // [Option] RunStart go back to off before the error goes on to the caller,

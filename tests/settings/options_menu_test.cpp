@@ -164,13 +164,19 @@ TEST_F(OptionsMenuTest, TheLogOnStartRunsTheProgramWithSlashC) {
     Registry registry;
     settings::ToggleAutostart(menu, ini, registry, "C:\\Program Files\\Lexora\\Lexora.exe");
     EXPECT_TRUE(menu.runStart);
-    EXPECT_EQ(registry.value, "C:\\Program Files\\Lexora\\Lexora.exe /C");
+    EXPECT_EQ(registry.value, "\"C:\\Program Files\\Lexora\\Lexora.exe\" /C");
     EXPECT_EQ(Stored("Option", "RunStart"), "1");
 
     settings::ToggleAutostart(menu, ini, registry, "C:\\Program Files\\Lexora\\Lexora.exe");
     EXPECT_FALSE(menu.runStart);
     EXPECT_EQ(registry.value, std::nullopt);
     EXPECT_EQ(Stored("Option", "RunStart"), "0");
+}
+
+TEST(AutostartCommand, QuotesAPathWithASpaceOnly) {
+    EXPECT_EQ(settings::AutostartCommand("C:\\Lexora\\Lexora.exe"), "C:\\Lexora\\Lexora.exe /C");
+    EXPECT_EQ(settings::AutostartCommand("D:\\成语 词典\\Lexora.exe"),
+              "\"D:\\成语 词典\\Lexora.exe\" /C");
 }
 
 TEST_F(OptionsMenuTest, ARefusedLogOnStartIsNeitherCheckedNorStored) {

@@ -1,0 +1,10 @@
+// The log-on start value "LexoraRun" under the machine-wide Run key.
+#pragma once
+
+#include "settings/autostart_registry.h"
+
+class RunKey : public settings::AutostartRegistry {
+  public:
+    void Register(const std::string& command) override;
+    void Unregister() override;
+};
