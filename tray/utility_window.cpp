@@ -1,5 +1,7 @@
 #include "tray/utility_window.h"
 
+#include "ui/error_report.h"
+
 UtilityWindow::UtilityWindow(const wchar_t* className) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
@@ -26,5 +28,11 @@ LRESULT CALLBACK UtilityWindow::Route(HWND window, UINT message, WPARAM wParam, 
     auto* self = reinterpret_cast<UtilityWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    return self->WindowProc(message, wParam, lParam);
+    try {
+        return self->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // An event handler failed: its command ends here, the program goes on.
+        ui::ReportCurrentException();
+        return 0;
+    }
 }

@@ -98,8 +98,8 @@ public:
 
     // Opened by a right click on a control that names it (automatic pop-up).
     bool AutoPopup = true;
-    // The control the menu was last opened for.
-    TControl* PopupComponent = nullptr;
+    // The control or component (a tray icon) the menu was last opened for.
+    TComponent* PopupComponent = nullptr;
 
     // Shows the menu at a screen point; returns when it closes. The chosen
     // item's click arrives through the application's window afterwards.
