@@ -1,8 +1,14 @@
 #include "app/main_form.h"
 
+#include <shellapi.h>
+
 #include "app/about_form.h"
 #include "app/executable_path.h"
+#include "app/options_menu_view.h"
+#include "app/run_key.h"
+#include "lookup/search_history.h"
 #include "resources/resource_ids.h"
+#include "settings/options_menu.h"
 #include "store/connection_string.h"
 #include "ui/application.h"
 #include "ui/error_report.h"
@@ -23,10 +29,41 @@ constexpr int kComboHeight = 200;
 // window's edge.
 constexpr const char* kCredit = "Lexora电子版 · 汉语成语词典 ";
 
+// A search box's text and drop-down entries, as the history rules take them.
+lookup::HistoryBox HistoryOf(const ui::TComboBox& box) {
+    lookup::HistoryBox history{box.Text(), {}};
+    for (int i = 0; i < box.ItemCount(); ++i)
+        history.items.push_back(box.Item(i));
+    return history;
+}
+
+// Puts the entries back into the box; the text shows as the selected entry
+// when it is the first one, the way a pick from the list shows it.
+void ShowHistory(ui::TComboBox& box, const lookup::HistoryBox& history) {
+    box.ClearItems();
+    box.SetText("");
+    for (const std::string& item : history.items)
+        box.AddItem(item);
+    if (!history.text.empty() && !history.items.empty() && history.items.front() == history.text)
+        box.SetItemIndex(0);
+    else
+        box.SetText(history.text);
+}
+
+// Started by the log-on entry: "/C" exactly, as the first argument.
+bool StartedWithSlashC() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const bool found = arguments && count > 1 && std::wstring_view(arguments[1]) == L"/C";
+    LocalFree(arguments);
+    return found;
+}
+
 }  // namespace
 
 TForm1::TForm1(ui::TComponent& owner)
-    : ui::TForm(owner, L"TForm1", ui::TFormBorderStyle::bsSingle, ui::TPosition::poScreenCenter) {
+    : ui::TForm(owner, L"TForm1", ui::TFormBorderStyle::bsSingle, ui::TPosition::poScreenCenter),
+      Ini(settings::SettingsFile::Beside(ExecutableDirectory())) {
     Name = "Form1";
     SetCaption("Lexora电子版 2007");
     Font().SetName("宋体");
@@ -36,6 +73,7 @@ TForm1::TForm1(ui::TComponent& owner)
     CreateMenus();
     CreateControls();
     CreateToolBar();
+    CreateTrayIcon();
     try {
         FormCreate();
     } catch (...) {
@@ -237,19 +275,104 @@ void TForm1::CreateToolBar() {
     ToolBar1->SetButtonSize(79, 39);
 }
 
+void TForm1::CreateTrayIcon() {
+    TrayIcon1 = Make<TTrayIcon>(*this);
+    TrayIcon1->Name = "TrayIcon1";
+    TrayIcon1->SetHint("Lexora电子版");
+    const ui::OwnedIcon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAYICON), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    TrayIcon1->SetIcon(icon.get());
+    TrayIcon1->SetIconIndex(0);
+    TrayIcon1->SetCycleInterval(0);
+    TrayIcon1->PopupMenu = PopupMenu2;
+    TrayIcon1->OnClick = [this](ui::TComponent&) { TrayIcon1Click(); };
+    TrayIcon1->Loaded();
+}
+
 // The start-up sequence. Steps that belong to parts not built yet are left
 // out; the order of the others is fixed.
 void TForm1::FormCreate() {
     ConnStr = store::BuildConnStr(ExecutableDirectory());
+    // Step 2, the settings file, is Ini: it is opened with the window.
+    const int savedSkin = Ini.ReadInteger(settings::kSetupSection, "Skin", 0);
     RichEdit1->Clear();
+    OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
+    settings::ReadOptions(Ini, options);
+    // Any other value leaves the skin the window was made with.
+    switch (savedSkin) {
+        case 0:
+            N3Click();
+            break;
+        case 1:
+            WindowsXP1Click();
+            break;
+        case 2:
+            N4Click();
+            break;
+        case 3:
+            N5Click();
+            break;
+        case 4:
+            WindowsVista1Click();
+            break;
+    }
+    LoadHistories();
     TreeView1->Clear();
     OpenConnection();  // stays open after start-up
     BuildBrowseTree();
+    if (StartedWithSlashC() && N23->Checked())
+        ui::Application().ShowMainForm = false;
     SavedNote = Memo1->Text();
 }
 
+// The histories must not be lost without a word: when the file cannot be
+// written, the user is told so, and the window closes all the same.
 bool TForm1::FormCloseQuery() {
+    try {
+        SaveHistories();
+    } catch (...) {
+        ui::ReportCurrentException();
+    }
     return true;
+}
+
+settings::SettingsFile& TForm1::ReopenIni() {
+    Ini = settings::SettingsFile::Beside(ExecutableDirectory());
+    return Ini;
+}
+
+void TForm1::LoadHistories() {
+    lookup::HistoryBox keyword, initials;
+    lookup::LoadHistories(Ini, keyword, initials);
+    ShowHistory(*edit1, keyword);
+    ShowHistory(*edit2, initials);
+}
+
+void TForm1::SaveHistories() {
+    lookup::SaveHistories(ReopenIni(), HistoryOf(*edit1), HistoryOf(*edit2));
+}
+
+void TForm1::UpdateHistory(ui::TComboBox* box) {
+    lookup::HistoryBox history = HistoryOf(*box);
+    std::vector<std::string> scratch;
+    lookup::UpdateHistory(history, scratch);
+    ListBox2->ClearItems();
+    for (const std::string& entry : scratch)
+        ListBox2->AddItem(entry);
+    ShowHistory(*box, history);
+}
+
+void TForm1::ClearKeywordHistory() {
+    lookup::HistoryBox keyword = HistoryOf(*edit1);
+    lookup::ClearKeywordHistory(Ini, keyword);
+    ShowHistory(*edit1, keyword);
+}
+
+void TForm1::ClearInitialsHistory() {
+    lookup::HistoryBox initials = HistoryOf(*edit2);
+    lookup::ClearInitialsHistory(Ini, initials);
+    ShowHistory(*edit2, initials);
 }
 
 bool TForm1::CloseQuery() {
@@ -268,14 +391,32 @@ void TForm1::WMSysCommand(ui::TMessage& m) {
 void TForm1::N30Click() {
     ToolButton12Click();
 }
-void TForm1::N16Click() {}
-void TForm1::N17Click() {}
+void TForm1::N16Click() {
+    ClearKeywordHistory();
+}
+void TForm1::N17Click() {
+    ClearInitialsHistory();
+}
 void TForm1::N15Click() {
     Close();
 }
-void TForm1::N22Click() {}
-void TForm1::N23Click() {}
-void TForm1::N28Click() {}
+
+void TForm1::N22Click() {
+    OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
+    settings::ToggleTrayIcon(options, ReopenIni());
+}
+
+void TForm1::N23Click() {
+    OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
+    settings::ToggleMinimizeToTray(options, ReopenIni());
+}
+
+void TForm1::N28Click() {
+    OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
+    RunKey registry;
+    settings::ToggleAutostart(options, Ini, registry, ExecutablePath());
+}
+
 void TForm1::N3Click() {}
 void TForm1::WindowsXP1Click() {}
 void TForm1::N4Click() {}
@@ -288,7 +429,6 @@ void TForm1::N7Click() {
             about->ShowModal();
     }
 }
-
 
 void TForm1::N24Click() {
     Show();

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "lookup/entry_document.h"
+#include "settings/settings_file.h"
 #include "store/data_access.h"
+#include "tray/tray_icon.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -52,6 +54,7 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     ui::TImageList* Imlist_menu;
     ui::TSaveDialog* SaveDialog1;
     ui::TPrintDialog* PrintDialog1;
+    TTrayIcon* TrayIcon1;
 
   protected:
     bool CloseQuery() override;
@@ -61,12 +64,22 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void CreateControls();
     void CreateMenus();
     void CreateToolBar();
+    void CreateTrayIcon();
     // A menu item under `parent` that runs `handler` when chosen.
     ui::TMenuItem* Item(ui::TMenuItem* parent, const char* name, const char* caption,
                         void (TForm1::*handler)());
 
     void FormCreate();
     bool FormCloseQuery();
+
+    // The search histories in the boxes' drop-down lists.
+    void LoadHistories();
+    void SaveHistories();
+    void ClearKeywordHistory();
+    void ClearInitialsHistory();
+    // The settings file opened anew, as the commands that write settings
+    // take it.
+    settings::SettingsFile& ReopenIni();
 
     // 功能
     void N30Click();
@@ -134,4 +147,6 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     // What the entry view shows, as the document it was built from; printing
     // lays the entry out from it.
     lookup::EntryDocument ShownEntry;
+    // The settings file beside the executable (start-up step 2).
+    settings::SettingsFile Ini;
 };

@@ -166,8 +166,6 @@ void TForm1::Edit2Enter() {
 }
 
 // The history comes with the settings file; a search already calls it.
-void TForm1::UpdateHistory(ui::TComboBox*) {}
-
 void TForm1::ToolButton12Click() {
     SaveNote();
 }

@@ -1,6 +1,6 @@
 // Paints the program's own pictures: the tool bar and tree images (a strip of
-// 20 × 20 images on magenta), the program icon, and the About window's two
-// pictures (JPEG).
+// 20 × 20 images on magenta), the program icon, the tray icon, and the About
+// window's two pictures (JPEG).
 //
 //   paint_app_pictures OUTPUT_DIRECTORY
 #include <algorithm>
@@ -231,6 +231,20 @@ Bitmap Icon(int size) {
     return b;
 }
 
+// The tray's picture: an open book, lines of text on its left page and the
+// program's red seal on its right one.
+Bitmap TrayPicture(int size) {
+    Bitmap b(size, size, skin::kMagenta);
+    const double s = size / 20.0;
+    FillRoundRect(b, 0.5 * s, 3 * s, 19.5 * s, 18.5 * s, 1.5 * s, kBlue);
+    FillRect(b, 1.8 * s, 1.5 * s, 9.6 * s, 16.8 * s, kPaper);
+    FillRect(b, 10.4 * s, 1.5 * s, 18.2 * s, 16.8 * s, kPaper);
+    for (int i = 0; i < 4; ++i) FillRect(b, 3.2 * s, (4 + 3 * i) * s, 8.4 * s, (5.2 + 3 * i) * s, kInk);
+    FillRoundRect(b, 11.6 * s, 5 * s, 17 * s, 13.5 * s, 1 * s, kRed);
+    Stroke(b, 14.3 * s, 6.8 * s, 14.3 * s, 11.7 * s, 1.3 * s, kWhite);
+    return b;
+}
+
 Bitmap AboutSeal() {
     Bitmap b(96, 96, MakePixel(245, 238, 222));
     Seal(b, 8, 8, 80);
@@ -272,6 +286,7 @@ int main(int argc, char** argv) {
     std::ofstream(dir / "imlist_menu.bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(strip.data()), strip.size());
     WriteIcon(dir / "lexora.ico", {Icon(48), Icon(32), Icon(16)});
+    WriteIcon(dir / "tray.ico", {TrayPicture(16), TrayPicture(32)});
     if (!WriteJpeg(dir / "about_seal.jpg", AboutSeal()) || !WriteJpeg(dir / "about_scene.jpg", AboutScene())) {
         std::cerr << "paint_app_pictures: cannot write the About pictures\n";
         return 1;

@@ -85,7 +85,9 @@ TTrayIcon::TTrayIcon(ui::TComponent& owner)
     TaskbarCreatedMessage();
     applicationHook_ =
         application.HookMainWindow([this](ui::TMessage& m) { return HookApplication(m); });
-    if (ui::TControl* control = OwnerControl()) {
+    auto* control = dynamic_cast<ui::TControl*>(&owner);
+    if (control && control->Handle()) {
+        ownerControl_ = control;
         savedOwnerWndProc_ = control->WindowProc;
         control->WindowProc = [this](ui::TMessage& m) { OwnerWndProc(m); };
     }
@@ -99,19 +101,14 @@ TTrayIcon::~TTrayIcon() {
     hoverPollTimer_.reset();
     icon_.reset();
     ui::Application().UnhookMainWindow(applicationHook_);
-    if (ui::TControl* control = OwnerControl(); control && savedOwnerWndProc_)
-        control->WindowProc = std::move(savedOwnerWndProc_);
+    if (ownerControl_ && savedOwnerWndProc_)
+        ownerControl_->WindowProc = std::move(savedOwnerWndProc_);
     savedOwnerWndProc_ = nullptr;
     TTrayIconHandler::Remove(iconId_);
 }
 
-ui::TControl* TTrayIcon::OwnerControl() const {
-    auto* control = dynamic_cast<ui::TControl*>(Owner());
-    return control && control->Handle() ? control : nullptr;
-}
-
 void TTrayIcon::Loaded() {
-    if (OwnerControl()) {
+    if (ownerControl_) {
         bool showMainForm = true;
         if (OnStartup)
             OnStartup(*this, showMainForm);
@@ -321,8 +318,8 @@ void TTrayIcon::PopupAtCursor() {
     application.ProcessMessages();
     PopupMenu->PopupComponent = this;
     PopupMenu->Popup(cursor.x, cursor.y);
-    if (ui::TControl* control = OwnerControl())
-        PostMessageW(control->Handle(), WM_NULL, 0, 0);
+    if (ownerControl_)
+        PostMessageW(ownerControl_->Handle(), WM_NULL, 0, 0);
 }
 
 void TTrayIcon::ClickDefaultItem() {
@@ -373,7 +370,7 @@ void TTrayIcon::HoverPollStep(TSimpleTimer&) {
 void TTrayIcon::HideMainForm() {
     ui::TApplication& application = ui::Application();
     ui::TForm* mainForm = application.MainForm();
-    if (!OwnerControl() || !mainForm)
+    if (!ownerControl_ || !mainForm)
         return;
     mainForm->Hide();
     // The application window carries the task-bar button.
@@ -410,7 +407,7 @@ bool TTrayIcon::MinimizeStep(ui::TMessage& m) {
 void TTrayIcon::OwnerWndProc(ui::TMessage& m) {
     if (m.Msg == WM_SHOWWINDOW && m.WParam == 1 && m.LParam == 0) {
         SetForegroundWindow(ui::Application().Handle());
-        SetForegroundWindow(OwnerControl()->Handle());
+        SetForegroundWindow(ownerControl_->Handle());
     } else if (m.Msg == WM_SHOWWINDOW && m.WParam == 0 && m.LParam == SW_PARENTCLOSING &&
                !ui::Application().Terminated()) {
         if (MinimizeStep(m))

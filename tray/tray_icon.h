@@ -134,8 +134,6 @@ class TTrayIcon : public ui::TComponent {
     void OwnerWndProc(ui::TMessage& message);
     // Acts only with MinimizeToTray and an OnMinimizeToTray handler.
     bool MinimizeStep(ui::TMessage& message);
-    // The owner's control, when it has a window.
-    ui::TControl* OwnerControl() const;
 
     void CycleStep(TSimpleTimer& timer);
     void SingleClickStep(TSimpleTimer& timer);
@@ -163,6 +161,9 @@ class TTrayIcon : public ui::TComponent {
     bool doubleClickSeen_ = false;
     bool pointerGone_ = true;
     int applicationHook_ = 0;
+    // The owner when it is a windowed control, kept from the start: while the
+    // owner frees its components it no longer names itself their owner.
+    ui::TControl* ownerControl_ = nullptr;
     ui::TWndMethod savedOwnerWndProc_;
     NOTIFYICONDATAW notifyData_;
 };

@@ -20,6 +20,8 @@ class TestForm : public ui::TForm {
         : ui::TForm(owner, L"TTrayTestForm", ui::TFormBorderStyle::bsSingle,
                     ui::TPosition::poScreenCenter) {}
     int minimizeCommands = 0;
+    // Frees what the form owns, as its destruction does first.
+    void FreeParts() { FreeOwnedComponents(); }
 
   protected:
     void WMSysCommand(ui::TMessage& m) override {
@@ -92,10 +94,17 @@ class MenuCloser {
 
   private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
+        // Only this thread's menus: other test programs may run beside.
+        EnumThreadWindows(GetCurrentThreadId(), CloseIfMenu, 0);
+    }
+    static BOOL CALLBACK CloseIfMenu(HWND window, LPARAM) {
+        wchar_t name[16];
+        GetClassNameW(window, name, 16);
+        if (std::wstring_view(name) == L"#32768" && IsWindowVisible(window)) {
             seen_ = true;
             EndMenu();
         }
+        return TRUE;
     }
     static inline bool seen_ = false;
     UINT_PTR timer_;
@@ -377,6 +386,17 @@ TEST_F(TrayIconTest, GoingGivesTheOwnerItsHandlerAndTheShellItsIconBack) {
     tray->SetIconVisible(true);
     tray.reset();
     EXPECT_EQ(TTrayIconHandler::Instance(), nullptr);
+    form->Show();
+    SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(form->minimizeCommands, 1);
+}
+
+TEST_F(TrayIconTest, GoingWithTheOtherPartsOfItsOwnerGivesTheOwnerItsHandlerBack) {
+    tray.reset();
+    auto* owned = ui::Make<TTrayIcon>(*form);
+    owned->MinimizeToTray = true;
+    owned->OnMinimizeToTray = [](ui::TComponent&) {};
+    form->FreeParts();
     form->Show();
     SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_EQ(form->minimizeCommands, 1);
