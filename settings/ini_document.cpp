@@ -38,9 +38,11 @@ bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && text::UpperAscii(a) == text::UpperAscii(b);
 }
 
-// Valid UTF-8 with at least one character beyond ASCII: text that GBK would
-// misread. Chinese GBK text almost never passes, since its trail bytes are
-// mostly not UTF-8 continuation bytes.
+// Text that only UTF-8 explains: valid UTF-8 whose characters beyond ASCII
+// all take three or four bytes, as Chinese characters do. GBK text is hardly
+// ever valid UTF-8, and when a short piece of it is ("十一" is), it reads as
+// two-byte characters (Latin, Greek, Cyrillic), so the program's own files
+// are never taken for UTF-8.
 bool LooksLikeUtf8(std::string_view bytes) {
     bool beyondAscii = false;
     for (size_t pos = 0; pos < bytes.size();) {
@@ -48,7 +50,9 @@ bool LooksLikeUtf8(std::string_view bytes) {
         const char32_t cp = utf8::Next(bytes, pos);
         if (cp == utf8::kReplacement && bytes.substr(start, 3) != "\xEF\xBF\xBD")
             return false;
-        beyondAscii = beyondAscii || cp >= 0x80;
+        if (cp >= 0x80 && cp < 0x800)
+            return false;
+        beyondAscii = beyondAscii || cp >= 0x800;
     }
     return beyondAscii;
 }

@@ -135,6 +135,17 @@ TEST(IniDocument, KeepsAUtf8FileInUtf8) {
               "\xEF\xBB\xBF[Setup]\r\nSkin=1\r\n[KeyWord_List]\r\nItem1=中文\r\n");
 }
 
+TEST(IniDocument, TakesGbkThatHappensToBeValidUtf8AsGbk) {
+    // 十一 in GBK is CA AE D2 BB: two valid two-byte UTF-8 characters.
+    const std::string bytes = gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\n");
+    IniDocument document = IniDocument::FromBytes(bytes);
+    EXPECT_EQ(document.Encoding(), FileEncoding::Gbk);
+    EXPECT_EQ(document.Value("KeyWord_List", "Item11"), "十一");
+    document.SetValue("KeyWord_List", "Item1", "画龙点睛");
+    EXPECT_EQ(document.ToBytes(),
+              gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\nItem1=画龙点睛\r\n"));
+}
+
 TEST(IniDocument, TakesAsciiOnlyTextAsGbk) {
     IniDocument document = IniDocument::FromBytes("[Setup]\r\nSkin=1\r\n");
     EXPECT_EQ(document.Encoding(), FileEncoding::Gbk);
