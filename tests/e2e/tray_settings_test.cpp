@@ -5,27 +5,34 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "dictionary_window.h"
 #include "lexora_app.h"
+#include "probe_client.h"
 
 namespace {
 
+using Texts = std::vector<std::wstring>;
+
+const wchar_t* const kMainCaption = L"Lexora电子版 2007";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr UINT kTrayCallback = 0x800;
 // The program's only tray icon is the first one its process makes.
 constexpr WPARAM kTrayIconId = 1;
 
-// Menus of the menu bar, and their items without the separators.
+// Menus of the menu bar and their items, separators counted.
 constexpr int kFunctionMenu = 0;
-constexpr int kClearKeywordsItem = 1, kClearInitialsItem = 2;
+constexpr int kClearKeywordsItem = 2;
 constexpr int kSettingsMenu = 1;
-constexpr int kTrayIconItem = 0, kMinimizeItem = 1, kRunStartItem = 2;
+constexpr int kTrayIconItem = 0, kMinimizeItem = 1, kRunStartItem = 3;
+// "清空搜索历史" on the tool bar, separators counted.
+constexpr int kClearHistoriesButton = 8;
 
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -37,55 +44,20 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
     return true;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    HWND found = nullptr;
-};
-
 // A top-level window of the process with that class, shown or not.
 HWND ProcessWindow(DWORD processId, const wchar_t* className) {
-    WindowSearch search{processId, className};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<WindowSearch*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t cls[64];
-            GetClassNameW(window, cls, 64);
-            if (owner != s->processId || wcscmp(cls, s->className) != 0)
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND w = FindWindowExW(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExW(nullptr, w, className, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == processId)
+            return w;
+    }
+    return nullptr;
 }
 
-// The combo boxes of the main window from top to bottom: edit1, edit2.
-std::vector<HWND> SearchBoxes(HWND mainWindow) {
-    std::vector<HWND> boxes;
-    EnumChildWindows(
-        mainWindow,
-        [](HWND window, LPARAM param) -> BOOL {
-            wchar_t cls[64];
-            GetClassNameW(window, cls, 64);
-            if (wcscmp(cls, L"TComboBox") == 0)
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
-    std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) {
-        RECT ra, rb;
-        GetWindowRect(a, &ra);
-        GetWindowRect(b, &rb);
-        return ra.top < rb.top;
-    });
-    return boxes;
-}
-
-std::vector<std::wstring> DropDownEntries(HWND box) {
-    std::vector<std::wstring> entries;
+Texts DropDownEntries(HWND box) {
+    Texts entries;
     const LRESULT count = SendMessageW(box, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         std::wstring text(static_cast<size_t>(SendMessageW(box, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
@@ -103,99 +75,6 @@ std::string GbkBytes(const std::wstring& text) {
     out.resize(static_cast<size_t>(n) - 1);
     return out;
 }
-
-// The running program, its settings file and its windows.
-class TrayProgram {
-  public:
-    TrayProgram() : app_(Database::Fixture) {}
-
-    LexoraApp& App() { return app_; }
-    std::filesystem::path IniPath() const { return app_.Directory() / L"配置文件.ini"; }
-
-    void WriteIni(const std::wstring& text) const {
-        std::ofstream(IniPath(), std::ios::binary) << GbkBytes(text);
-    }
-    std::string ReadIni() const {
-        std::ifstream in(IniPath(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    bool IniHas(const std::wstring& line) const {
-        return ReadIni().find(GbkBytes(line + L"\r\n")) != std::string::npos;
-    }
-
-    // Starts the program and waits for its main window to show.
-    HWND Start(const std::wstring& arguments = L"") {
-        app_.Start(arguments);
-        main_ = app_.WaitForWindow(L"TForm1", L"Lexora电子版 2007");
-        return main_;
-    }
-
-    // Starts the program where it is to stay in the tray, and waits until
-    // its start-up is over: the histories (the settings hold a keyword) are
-    // in the box a step before the window would be shown, and a message
-    // sent then is answered from the message loop.
-    HWND StartInTray(const std::wstring& arguments) {
-        app_.Start(arguments);
-        WaitFor([&] {
-            main_ = ProcessWindow(app_.ProcessId(), L"TForm1");
-            return main_ && !SearchBoxes(main_).empty() &&
-                   SendMessageW(SearchBoxes(main_)[0], CB_GETCOUNT, 0, 0) > 0;
-        });
-        DWORD_PTR ignored;
-        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-        Sleep(300);
-        return main_;
-    }
-
-    HWND Main() const { return main_; }
-    HWND ApplicationWindow() const { return ProcessWindow(app_.ProcessId(), L"TApplication"); }
-
-    // Chooses an item of a menu of the menu bar with the keyboard, as the
-    // user may: `item` counts the items that can be chosen, from 0.
-    void Choose(int menu, int item) const {
-        PostMessageW(main_, WM_SYSCOMMAND, SC_KEYMENU, 0);
-        for (int i = 0; i < menu; ++i)
-            Key(VK_RIGHT);
-        // Down opens the menu on its first item.
-        for (int i = 0; i <= item; ++i)
-            Key(VK_DOWN);
-        Key(VK_RETURN);
-    }
-
-    // Whether the shell holds the program's icon: changing nothing in it
-    // succeeds only then.
-    bool IconInTray() const {
-        NOTIFYICONDATAW data{};
-        data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-        data.hWnd = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
-        data.uID = static_cast<UINT>(kTrayIconId);
-        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-    }
-
-    // A left click on the tray icon, as the shell reports it.
-    void ClickIcon() const {
-        HWND handler = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
-        PostMessageW(handler, kTrayCallback, kTrayIconId, WM_LBUTTONDOWN);
-        PostMessageW(handler, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
-    }
-
-    // Closes the main window and waits for the program to end.
-    DWORD Close() const {
-        PostMessageW(main_, WM_CLOSE, 0, 0);
-        return app_.WaitForExit();
-    }
-
-  private:
-    void Key(UINT key) const {
-        PostMessageW(main_, WM_KEYDOWN, key, 1);
-        PostMessageW(main_, WM_KEYUP, key, 0xC0000001);
-    }
-
-    LexoraApp app_;
-    HWND main_ = nullptr;
-};
 
 std::wstring RunValue() {
     wchar_t data[1024];
@@ -215,44 +94,172 @@ void RemoveRunValue() {
     }
 }
 
-// The message box another process shows with that caption, or null.
-HWND MessageBoxOf(DWORD processId, const wchar_t* caption) {
-    HWND found = nullptr;
-    WaitFor([&] {
-        found = FindWindowW(L"#32770", caption);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(found, &owner);
-        return found && owner == processId;
-    });
-    return found;
-}
+// The running program with its settings file, its menus and its tray icon.
+class TrayProgram {
+  public:
+    LexoraApp& App() { return app_; }
+    HWND Main() const { return main_; }
+    DictionaryWindow& Ui() { return *ui_; }
+    HWND ApplicationWindow() const { return ProcessWindow(app_.ProcessId(), L"TApplication"); }
 
-std::wstring MessageBoxText(HWND box) {
-    return WindowText(GetDlgItem(box, 0xFFFF));
-}
+    std::filesystem::path IniPath() const { return app_.Directory() / L"配置文件.ini"; }
+    void WriteIni(const std::wstring& text) const {
+        std::ofstream(IniPath(), std::ios::binary) << GbkBytes(text);
+    }
+    std::string ReadIni() const {
+        std::ifstream in(IniPath(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    bool IniHas(const std::wstring& line) const {
+        return ReadIni().find(GbkBytes(line + L"\r\n")) != std::string::npos;
+    }
+
+    // Starts the program and waits for its main window to show.
+    bool Start(const std::wstring& arguments = L"") {
+        app_.Start(arguments);
+        main_ = app_.WaitForWindow(L"TForm1", kMainCaption);
+        Attach();
+        return main_ != nullptr;
+    }
+
+    // Starts the program where it is to stay in the tray, and waits until its
+    // start-up is over: the histories (the settings must hold a keyword) fill
+    // the box a step before the window would be shown, and a message sent
+    // then is answered from the message loop.
+    bool StartInTray(const std::wstring& arguments) {
+        app_.Start(arguments);
+        WaitFor([&] {
+            main_ = ProcessWindow(app_.ProcessId(), L"TForm1");
+            const std::vector<HWND> boxes =
+                main_ ? ChildWindows(main_, L"TComboBox") : std::vector<HWND>{};
+            return !boxes.empty() && SendMessageW(boxes[0], CB_GETCOUNT, 0, 0) > 0;
+        });
+        DWORD_PTR ignored;
+        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        Sleep(300);
+        Attach();
+        return main_ != nullptr;
+    }
+
+    std::vector<MenuEntry> Menu(int index) {
+        return probe_->MenuItems(probe_->MenuItems(GetMenu(main_)).at(index).subMenu);
+    }
+    bool Checked(int menu, int item) { return Menu(menu).at(item).checked; }
+    // Runs a menu command as a click on the item would.
+    void Choose(int menu, int item) {
+        PostMessageW(main_, WM_COMMAND, Menu(menu).at(item).command, 0);
+    }
+
+    // Whether the shell holds the program's icon: changing nothing in it
+    // succeeds only then.
+    bool IconInTray() const {
+        NOTIFYICONDATAW data{};
+        data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+        data.hWnd = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
+        data.uID = static_cast<UINT>(kTrayIconId);
+        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    }
+    // Clicks on the tray icon, as the shell reports them.
+    void ClickIcon() const { Notify({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
+    void DoubleClickIcon() const {
+        Notify({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    }
+
+    void SearchKeyword(const std::wstring& keyword) {
+        ui_->SetBoxText(ui_->keywordBox, keyword);
+        ui_->Press(ui_->keywordButton);
+    }
+    void SearchInitials(const std::wstring& initials) {
+        ui_->SetBoxText(ui_->initialsBox, initials);
+        ui_->Press(ui_->initialsButton);
+    }
+
+    // Closes the main window and waits for the program to end.
+    DWORD Close() {
+        probe_.reset();
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+        return app_.WaitForExit();
+    }
+
+  private:
+    void Notify(std::initializer_list<UINT> codes) const {
+        HWND handler = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
+        for (UINT code : codes)
+            PostMessageW(handler, kTrayCallback, kTrayIconId, code);
+    }
+    void Attach() {
+        if (!main_)
+            return;
+        ui_ = std::make_unique<DictionaryWindow>(app_, main_);
+        probe_ = std::make_unique<Probe>(main_);
+    }
+
+    LexoraApp app_{Database::Fixture};
+    HWND main_ = nullptr;
+    std::unique_ptr<DictionaryWindow> ui_;
+    std::unique_ptr<Probe> probe_;
+};
 
 }  // namespace
 
-TEST(TraySettings, TheOptionsMenuWritesTheFileAndShowsOrHidesTheIcon) {
+TEST(TraySettings, TheTrayOptionsKeepTheirRuleAndGoIntoTheFile) {
     TrayProgram program;
-    ASSERT_NE(program.Start(), nullptr);
+    ASSERT_TRUE(program.Start());
     // No file: both tray options on, the icon in the tray.
+    EXPECT_TRUE(program.Checked(kSettingsMenu, kTrayIconItem));
+    EXPECT_TRUE(program.Checked(kSettingsMenu, kMinimizeItem));
+    EXPECT_FALSE(program.Checked(kSettingsMenu, kRunStartItem));
     EXPECT_TRUE(program.IconInTray());
+    EXPECT_FALSE(std::filesystem::exists(program.IniPath()));
 
     program.Choose(kSettingsMenu, kTrayIconItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"TrayIcon=0") && program.IniHas(L"Min=0"); }));
+    EXPECT_FALSE(program.Checked(kSettingsMenu, kTrayIconItem));
+    EXPECT_FALSE(program.Checked(kSettingsMenu, kMinimizeItem));
     EXPECT_FALSE(program.IconInTray());
 
     program.Choose(kSettingsMenu, kMinimizeItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"TrayIcon=1") && program.IniHas(L"Min=1"); }));
+    EXPECT_TRUE(program.Checked(kSettingsMenu, kTrayIconItem));
+    EXPECT_TRUE(program.Checked(kSettingsMenu, kMinimizeItem));
+    EXPECT_TRUE(program.IconInTray());
+
+    // Unchecking minimise-to-tray leaves the icon.
+    program.Choose(kSettingsMenu, kMinimizeItem);
+    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"Min=0"); }));
+    EXPECT_TRUE(program.IniHas(L"TrayIcon=1"));
     EXPECT_TRUE(program.IconInTray());
     EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST(TraySettings, StartUpReadsTheTrayOptionsWithTheirRule) {
+    const struct {
+        const wchar_t* settings;
+        bool trayIcon, minimize, runStart;
+    } starts[] = {
+        {L"[Setup]\r\nTrayIcon=0\r\nMin=1\r\n", true, true, false},
+        {L"[Setup]\r\nTrayIcon=0\r\nMin=0\r\n", false, false, false},
+        {L"[setup]\r\ntrayicon=yes\r\nMin=0x0\r\n[Option]\r\nRunStart=2\r\n", true, false, true},
+    };
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.settings);
+        TrayProgram program;
+        program.WriteIni(start.settings);
+        ASSERT_TRUE(program.Start());
+        EXPECT_EQ(program.Checked(kSettingsMenu, kTrayIconItem), start.trayIcon);
+        EXPECT_EQ(program.Checked(kSettingsMenu, kMinimizeItem), start.minimize);
+        EXPECT_EQ(program.IconInTray(), start.trayIcon);
+        EXPECT_EQ(program.Checked(kSettingsMenu, kRunStartItem), start.runStart);
+        EXPECT_EQ(program.Close(), 0u);
+    }
 }
 
 TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
     RemoveRunValue();
     TrayProgram program;
-    ASSERT_NE(program.Start(), nullptr);
+    ASSERT_TRUE(program.Start());
     wchar_t exe[MAX_PATH];
     GetFullPathNameW((program.App().Directory() / L"Lexora.exe").c_str(), MAX_PATH, exe, nullptr);
     const std::wstring path = exe;
@@ -261,8 +268,10 @@ TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
 
     program.Choose(kSettingsMenu, kRunStartItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=1") && RunValue() == command; }));
+    EXPECT_TRUE(program.Checked(kSettingsMenu, kRunStartItem));
     program.Choose(kSettingsMenu, kRunStartItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=0") && RunValue() == L"(none)"; }));
+    EXPECT_FALSE(program.Checked(kSettingsMenu, kRunStartItem));
 
     // Off again while someone else has removed the value: no error.
     program.Choose(kSettingsMenu, kRunStartItem);
@@ -270,15 +279,17 @@ TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
     RemoveRunValue();
     program.Choose(kSettingsMenu, kRunStartItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=0"); }));
+    EXPECT_EQ(WaitForMessageBox(program.App().ProcessId(), L"Lexora电子版", 300), nullptr);
     EXPECT_EQ(program.Close(), 0u);
     RemoveRunValue();
 }
 
 TEST(TraySettings, StartsHiddenInTheTrayWithSlashCAndComesBackOnAClick) {
     TrayProgram program;
-    program.WriteIni(L"[Setup]\r\nTrayIcon=0\r\nMin=1\r\n[KeyWord_List]\r\nItem1=画龙点睛\r\n");
-    ASSERT_NE(program.StartInTray(L"/C"), nullptr);
+    program.WriteIni(L"[Setup]\r\nTrayIcon=0\r\nMin=1\r\n[KeyWord_List]\r\nItem1=海\r\n");
+    ASSERT_TRUE(program.StartInTray(L"/C"));
     EXPECT_FALSE(IsWindowVisible(program.Main()));
+    // No task-bar button either.
     EXPECT_FALSE(IsWindowVisible(program.ApplicationWindow()));
     EXPECT_TRUE(program.IconInTray());
 
@@ -304,7 +315,7 @@ TEST(TraySettings, StartsShownUnlessSlashCComesFirstWithMinimiseToTrayOn) {
         SCOPED_TRACE(start.arguments);
         TrayProgram program;
         program.WriteIni(start.settings);
-        ASSERT_NE(program.Start(start.arguments), nullptr);
+        ASSERT_TRUE(program.Start(start.arguments));
         EXPECT_EQ(program.IconInTray(), start.icon);
         EXPECT_EQ(program.Close(), 0u);
     }
@@ -312,86 +323,127 @@ TEST(TraySettings, StartsShownUnlessSlashCComesFirstWithMinimiseToTrayOn) {
 
 TEST(TraySettings, MinimisingHidesTheWindowOnlyWithTheOptionOn) {
     TrayProgram program;
-    ASSERT_NE(program.Start(), nullptr);
+    ASSERT_TRUE(program.Start());
+    const auto hidden = [&] {
+        // No task-bar button either, and nothing minimised.
+        return !IsWindowVisible(program.Main()) && !IsWindowVisible(program.ApplicationWindow()) &&
+               !IsIconic(program.ApplicationWindow());
+    };
+    const auto shown = [&] {
+        return IsWindowVisible(program.Main()) && IsWindowVisible(program.ApplicationWindow());
+    };
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(program.Main()); }));
-    // No task-bar button either.
-    EXPECT_FALSE(IsWindowVisible(program.ApplicationWindow()));
-    EXPECT_FALSE(IsIconic(program.ApplicationWindow()));
+    EXPECT_TRUE(WaitFor(hidden));
     program.ClickIcon();
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(program.Main()) != FALSE; }));
+    EXPECT_TRUE(WaitFor(shown));
+    // A double click chooses the tray menu's default item, "打开界面".
+    PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor(hidden));
+    program.DoubleClickIcon();
+    EXPECT_TRUE(WaitFor(shown));
 
     program.Choose(kSettingsMenu, kMinimizeItem);
     EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"Min=0"); }));
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor([&] { return IsIconic(program.ApplicationWindow()) != FALSE; }));
-    EXPECT_TRUE(IsWindowVisible(program.ApplicationWindow()));
+    EXPECT_TRUE(WaitFor([&] {
+        return IsIconic(program.ApplicationWindow()) &&
+               IsWindowVisible(program.ApplicationWindow());
+    }));
     EXPECT_EQ(program.Close(), 0u);
 }
 
 TEST(TraySettings, ASecondStartPointsToTheTray) {
     TrayProgram first;
-    first.WriteIni(L"[KeyWord_List]\r\nItem1=画龙点睛\r\n");
-    ASSERT_NE(first.StartInTray(L"/C"), nullptr);
+    first.WriteIni(L"[KeyWord_List]\r\nItem1=海\r\n");
+    ASSERT_TRUE(first.StartInTray(L"/C"));
     LexoraApp second(Database::Fixture);
     second.Start();
-    HWND box = MessageBoxOf(second.ProcessId(), L"提示");
+    HWND box = WaitForMessageBox(second.ProcessId(), L"提示");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"程序已经在运行了，请看看托盘区");
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    DismissMessageBox(box);
     EXPECT_EQ(second.WaitForExit(), 0u);
     EXPECT_EQ(first.App().WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_FALSE(IsWindowVisible(first.Main()));
     EXPECT_EQ(first.Close(), 0u);
 }
 
-TEST(TraySettings, HistoriesSurviveARestartAndCanBeCleared) {
+TEST(TraySettings, SearchesAreRememberedNewestFirstAcrossARestart) {
+    TrayProgram program;
+    ASSERT_TRUE(program.Start());
+    DictionaryWindow& ui = program.Ui();
+    program.SearchKeyword(L"海");
+    program.SearchKeyword(L"马");
+    program.SearchKeyword(L" 海 ");
+    EXPECT_EQ(DropDownEntries(ui.keywordBox), (Texts{L"海", L"马"}));
+    EXPECT_EQ(WindowText(ui.keywordBox), L"海");
+    program.SearchInitials(L"bx");
+    program.SearchInitials(L"BX");
+    EXPECT_EQ(DropDownEntries(ui.initialsBox), (Texts{L"BX", L"bx"}));
+    // Nothing found: nothing remembered.
+    ui.SetBoxText(ui.keywordBox, L"鲸");
+    ui.PressLater(ui.keywordButton);
+    HWND refusal = WaitForMessageBox(program.App().ProcessId(), L"确认");
+    ASSERT_NE(refusal, nullptr);
+    DismissMessageBox(refusal);
+    EXPECT_EQ(DropDownEntries(ui.keywordBox), (Texts{L"海", L"马"}));
+    // Twelve in all: every one is saved, the ten newest come back.
+    for (const wchar_t* keyword :
+         {L"八", L"地", L"一", L"自", L"爱", L"井", L"安", L"沧", L"莫", L"功"})
+        program.SearchKeyword(keyword);
+    ASSERT_EQ(DropDownEntries(ui.keywordBox).size(), 12u);
+    ASSERT_EQ(program.Close(), 0u);
+    EXPECT_TRUE(program.IniHas(L"Item1=功"));
+    EXPECT_TRUE(program.IniHas(L"Item12=马"));
+
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(DropDownEntries(program.Ui().keywordBox),
+              (Texts{L"功", L"莫", L"沧", L"安", L"井", L"爱", L"自", L"一", L"地", L"八"}));
+    EXPECT_EQ(WindowText(program.Ui().keywordBox), L"");
+    EXPECT_EQ(DropDownEntries(program.Ui().initialsBox), (Texts{L"BX", L"bx"}));
+
+    program.Ui().PressToolButton(kClearHistoriesButton);
+    EXPECT_TRUE(DropDownEntries(program.Ui().keywordBox).empty());
+    EXPECT_TRUE(DropDownEntries(program.Ui().initialsBox).empty());
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_TRUE(program.IniHas(L"Item" + std::to_wstring(n) + L"=")) << n;
+        EXPECT_FALSE(program.IniHas(L"Item" + std::to_wstring(n) + L"=BX")) << n;
+    }
+    EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
     TrayProgram program;
     program.WriteIni(
-        L"; mine\r\n[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2= 一心一意 "
-        L"\r\nItem3=\r\nItem4=守株待兔\r\n"
-        L"Item11=十一\r\n[S_List]\r\nItem1=HLDJ\r\nItem2=hldj\r\n");
-    ASSERT_NE(program.Start(), nullptr);
-    std::vector<HWND> boxes = SearchBoxes(program.Main());
-    ASSERT_EQ(boxes.size(), 2u);
-    const std::vector<std::wstring> keywords{L"画龙点睛", L"一心一意", L"守株待兔"};
-    const std::vector<std::wstring> initials{L"HLDJ", L"hldj"};
-    EXPECT_EQ(DropDownEntries(boxes[0]), keywords);
-    EXPECT_EQ(DropDownEntries(boxes[1]), initials);
-    EXPECT_EQ(WindowText(boxes[0]), L"");
-    ASSERT_EQ(program.Close(), 0u);
-    EXPECT_TRUE(program.IniHas(L"Item3=守株待兔")) << program.ReadIni();
-    EXPECT_TRUE(program.IniHas(L"Item4="));
-    EXPECT_TRUE(program.ReadIni().starts_with("; mine\r\n"));
-
-    ASSERT_NE(program.Start(), nullptr);
-    boxes = SearchBoxes(program.Main());
-    EXPECT_EQ(DropDownEntries(boxes[0]), keywords);
-    EXPECT_EQ(DropDownEntries(boxes[1]), initials);
-
+        L"; mine\n[KeyWord_List]\nItem1=画龙点睛\nItem2= 一心一意 \nItem3=\nItem4=守株待兔\n"
+        L"Item11=十一\n[S_List]\nItem1=HLDJ\n");
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(DropDownEntries(program.Ui().keywordBox),
+              (Texts{L"画龙点睛", L"一心一意", L"守株待兔"}));
     program.Choose(kFunctionMenu, kClearKeywordsItem);
-    EXPECT_TRUE(WaitFor([&] { return !program.IniHas(L"Item1=画龙点睛"); })) << program.ReadIni();
-    EXPECT_TRUE(DropDownEntries(boxes[0]).empty());
-    EXPECT_EQ(DropDownEntries(boxes[1]), initials);
-    program.Choose(kFunctionMenu, kClearInitialsItem);
-    EXPECT_TRUE(WaitFor([&] { return !program.IniHas(L"Item1=HLDJ"); }));
-    EXPECT_TRUE(DropDownEntries(boxes[1]).empty());
+    EXPECT_TRUE(WaitFor(
+        [&] { return program.ReadIni().find(GbkBytes(L"画龙点睛")) == std::string::npos; }));
+    EXPECT_TRUE(DropDownEntries(program.Ui().keywordBox).empty());
+    EXPECT_EQ(DropDownEntries(program.Ui().initialsBox), (Texts{L"HLDJ"}));
     ASSERT_EQ(program.Close(), 0u);
-    EXPECT_FALSE(program.IniHas(L"Item1=画龙点睛"));
-    EXPECT_TRUE(program.IniHas(L"Item1="));
+    EXPECT_EQ(
+        program.ReadIni(),
+        GbkBytes(L"; mine\n[KeyWord_List]\nItem1=\nItem2=\nItem3=\nItem4=\nItem11=十一\n"
+                 L"Item5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n[S_List]\nItem1=HLDJ\n"
+                 L"Item2=\nItem3=\nItem4=\nItem5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n"));
 }
 
 TEST(TraySettings, AClosingThatCannotSaveTheHistoriesSaysSoAndStillEnds) {
     TrayProgram program;
     // A directory where the settings file should be: it cannot be written.
     std::filesystem::create_directory(program.IniPath());
-    ASSERT_NE(program.Start(), nullptr);
+    ASSERT_TRUE(program.Start());
     PostMessageW(program.Main(), WM_CLOSE, 0, 0);
-    HWND box = MessageBoxOf(program.App().ProcessId(), L"Lexora电子版");
+    HWND box = WaitForMessageBox(program.App().ProcessId(), L"Lexora电子版");
     ASSERT_NE(box, nullptr);
     const std::wstring text = MessageBoxText(box);
     EXPECT_TRUE(text.starts_with(L"Unable to write to ")) << text;
-    EXPECT_NE(text.find(L"配置文件.ini"), std::wstring::npos) << text;
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_NE(text.find(L"\\配置文件.ini"), std::wstring::npos) << text;
+    DismissMessageBox(box);
     EXPECT_EQ(program.App().WaitForExit(), 0u);
 }

@@ -110,6 +110,15 @@ class MenuCloser {
     UINT_PTR timer_;
 };
 
+// Puts the cursor somewhere and waits until the system reports it there.
+bool MoveCursor(int x, int y) {
+    SetCursorPos(x, y);
+    return PumpUntil([&] {
+        POINT p;
+        return GetCursorPos(&p) && p.x == x && p.y == y;
+    });
+}
+
 struct Press {
     TMouseButton button;
     TShiftState shift;
@@ -295,7 +304,7 @@ TEST_F(TrayIconTest, ThePollTellsWhenThePointerHasLeft) {
         ++moves;
         where = {x, y};
     };
-    SetCursorPos(100, 100);
+    ASSERT_TRUE(MoveCursor(100, 100));
     Notify(WM_MOUSEMOVE);
     EXPECT_EQ(enters, 0);  // not asked for
     tray->SetWantEnterExitEvents(true);
@@ -307,7 +316,7 @@ TEST_F(TrayIconTest, ThePollTellsWhenThePointerHasLeft) {
     EXPECT_EQ(where.y, 100);
     PumpFor(100);
     EXPECT_EQ(exits, 0);
-    SetCursorPos(300, 200);
+    ASSERT_TRUE(MoveCursor(300, 200));
     EXPECT_TRUE(PumpUntil([&] { return exits == 1; }));
     Notify(WM_MOUSEMOVE);
     EXPECT_EQ(enters, 2);
