@@ -80,8 +80,8 @@ TTrayIcon::TTrayIcon(ui::TComponent& owner)
         std::make_unique<TSimpleTimer>(1000, [this](TSimpleTimer& t) { SingleClickStep(t); });
     hoverPollTimer_ =
         std::make_unique<TSimpleTimer>(20, [this](TSimpleTimer& t) { HoverPollStep(t); });
-    pointerGone_ = true;
 
+    // Registered before any broadcast of it can arrive.
     TaskbarCreatedMessage();
     applicationHook_ =
         application.HookMainWindow([this](ui::TMessage& m) { return HookApplication(m); });
