@@ -8,7 +8,7 @@
 #include "app/run_key.h"
 #include "lookup/search_history.h"
 #include "resources/resource_ids.h"
-#include "settings/options_menu.h"
+#include "app/options_menu.h"
 #include "store/connection_string.h"
 #include "ui/application.h"
 #include "ui/error_report.h"

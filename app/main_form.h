@@ -5,7 +5,7 @@
 #include <string>
 
 #include "lookup/entry_document.h"
-#include "settings/settings_file.h"
+#include "app/settings_file.h"
 #include "store/data_access.h"
 #include "tray/tray_icon.h"
 #include "ui/button.h"

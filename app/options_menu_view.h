@@ -2,7 +2,7 @@
 // them: the check marks are the options' only state.
 #pragma once
 
-#include "settings/options_menu.h"
+#include "app/options_menu.h"
 #include "tray/tray_icon.h"
 #include "ui/menu.h"
 

@@ -1,7 +1,7 @@
 // The log-on start value "LexoraRun" under the machine-wide Run key.
 #pragma once
 
-#include "settings/autostart_registry.h"
+#include "app/autostart_registry.h"
 
 class RunKey : public settings::AutostartRegistry {
   public:

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "scratch_directory.h"
-#include "settings/options_menu.h"
+#include "app/options_menu.h"
 
 using settings::OptionsView;
 using settings::SettingsFile;

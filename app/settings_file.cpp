@@ -1,4 +1,4 @@
-#include "settings/settings_file.h"
+#include "app/settings_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <sstream>
 
-#include "settings/ini_document.h"
+#include "app/ini_document.h"
 #include "store/gbk_text.h"
 #include "store/utf8.h"
 #include "store/utf8_path.h"

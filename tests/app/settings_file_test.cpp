@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "scratch_directory.h"
-#include "settings/settings_file.h"
+#include "app/settings_file.h"
 #include "store/gbk_text.h"
 
 using settings::SettingsFile;

@@ -1,4 +1,4 @@
-#include "settings/ini_document.h"
+#include "app/ini_document.h"
 
 #include "store/gbk_text.h"
 #include "store/text_rules.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/ini_document.h"
+#include "app/ini_document.h"
 #include "store/gbk_text.h"
 
 using settings::FileEncoding;

@@ -1,4 +1,4 @@
-#include "settings/options_menu.h"
+#include "app/options_menu.h"
 
 #include <string>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/autostart_registry.h"
-#include "settings/settings_file.h"
+#include "app/autostart_registry.h"
+#include "app/settings_file.h"
 
 namespace settings {
 
