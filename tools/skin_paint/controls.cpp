@@ -46,30 +46,33 @@ skin::Bitmap Slices(const std::vector<std::string>& looks, int w, int h,
     return Strip(slices);
 }
 
-// The same slices painted lying down and stood up.
+// The same slices painted lying down, `w` long, and stood up.
 skin::Bitmap StandingSlices(const std::vector<std::string>& looks, int w, int h,
                             const std::function<void(Canvas&, const std::string&)>& paint,
                             std::optional<Colour> matte) {
     std::vector<skin::Bitmap> slices;
     for (const std::string& look : looks) {
-        Canvas c(h, w);
+        Canvas c(w, h);
         paint(c, look);
         slices.push_back(c.Transposed().ToBitmap(matte));
     }
     return Strip(slices);
 }
 
-// An object section with an image, its margins and its drawing switches.
+enum class Transparency { WhereMagenta, Always };
+
+// An object section with an image, its margins and its drawing switches:
+// transparent when the picture has magenta in it, unless asked always.
 void Object(IniText& ini, const std::string& section, const std::string& image, Margins m,
-            const skin::Bitmap& picture, int tile = 0) {
+            const skin::Bitmap& picture, Transparency trans = Transparency::WhereMagenta) {
     ini.Section(section);
     ini.Key("Image", image);
     ini.Key("LeftWidth", m.left);
     ini.Key("TopHeight", m.top);
     ini.Key("RightWidth", m.right);
     ini.Key("BottomHeight", m.bottom);
-    ini.Key("Trans", HasMagenta(picture) ? 1 : 0);
-    ini.Key("Tile", tile);
+    ini.Key("Trans", trans == Transparency::Always || HasMagenta(picture) ? 1 : 0);
+    ini.Key("Tile", 0);
 }
 
 void Glyph(Canvas& c, const Shape& shape, const Description& d, const std::string& face) {
@@ -161,8 +164,12 @@ void PaintCombo(const Description& d, SkinFiles& out, Colour matte) {
     extra.push_back(grip.ToBitmap(matte));
     const skin::Bitmap extras = Strip(extra);
 
-    Object(out.ini, "ComboButton", out.Add("combo.bmp", button), {3, 3, 3, 3}, button);
-    Object(out.ini, "SunkEdge", out.Add("sunkedge.bmp", field), {2, 2, 2, 2}, field);
+    // Drawn transparent: the loader composes the two into one picture whose
+    // inside is magenta, where the edit field shows through.
+    Object(out.ini, "ComboButton", out.Add("combo.bmp", button), {3, 3, 3, 3}, button,
+           Transparency::Always);
+    Object(out.ini, "SunkEdge", out.Add("sunkedge.bmp", field), {2, 2, 2, 2}, field,
+           Transparency::Always);
     Object(out.ini, "ExtraImages", out.Add("extra.bmp", extras), {0, 0, 0, 0}, extras);
 }
 

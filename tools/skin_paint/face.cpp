@@ -96,11 +96,11 @@ void Snow(Canvas& canvas, const Shape& shape, float density, int cell) {
         for (int cx = 0; cx * cell < canvas.Width(); ++cx) {
             if (Noise(cx * 31 + 7, cy) >= density)
                 continue;
-            const float radius = 0.8f + Noise(cx, cy * 17 + 3) * 1.1f;
+            const float radius = 0.7f + Noise(cx, cy * 17 + 3) * 0.9f;
             // Kept clear of the cell's sides, so no flake is cut in two.
-            const float room = cell - 2 * (radius + 1);
-            const float x = cx * cell + radius + 1 + Noise(cx, cy * 5 + 1) * room;
-            const float y = cy * cell + radius + 1 + Noise(cx * 3 + 2, cy) * room;
+            const float room = cell - 2 * (radius + 0.5f);
+            const float x = cx * cell + radius + 0.5f + Noise(cx, cy * 5 + 1) * room;
+            const float y = cy * cell + radius + 0.5f + Noise(cx * 3 + 2, cy) * room;
             canvas.Fill(Intersect(shape, Ellipse({x - radius, y - radius, x + radius, y + radius})),
                         kWhite, 0.55f + 0.4f * Noise(cx + 11, cy + 13));
         }

@@ -135,7 +135,7 @@ Canvas PaintModel(const Description& d, const Geometry& g, const std::string& st
     }
     if (const int snow = d.Int(s, "snow", 0); snow > 0) {
         // The middle starts and ends on cell boundaries, so it tiles.
-        Snow(c, captionShape, snow / 100.0f, kTileCell);
+        Snow(c, captionShape, snow / 100.0f, kTileCell / 2);
     }
     if (const int gloss = d.Int(s, "gloss", 0); gloss > 0) {
         const float height =
@@ -270,16 +270,19 @@ void PaintFrame(const Description& d, SkinFiles& out) {
     WriteBorder(ini, "Bottom", bottom, g.bottomEnds, g.bottomEnds, true, roundBottom);
 
     // Caption text: after the icon or the buttons on the left, clipped
-    // before the buttons on the right.
-    int rightReach = g.border;
+    // before the buttons on the right; with the buttons on the left, kept as
+    // far from the right edge as from the left, so centred text stands in
+    // the middle of the window.
+    const int textLeft = d.Int("caption", "left");
+    int rightReach = g.border + 4;
     for (const CaptionButton& b : g.buttons) {
         if (g.rightAligned)
-            rightReach = std::max(rightReach, g.width - b.x);
+            rightReach = std::max(rightReach, g.width - b.x + 4);
     }
     const std::string align = d.Word("caption", "align", {"left", "right", "centre"}, "left");
-    ini.Key("TextShift", d.Int("caption", "left"));
+    ini.Key("TextShift", textLeft);
     ini.Key("TextShiftVert", d.Int("caption", "top"));
-    ini.Key("TextRightClip", rightReach + 4);
+    ini.Key("TextRightClip", g.rightAligned ? rightReach : std::max(rightReach, textLeft));
     ini.Key("TextAlignment", align == "left" ? 0 : align == "right" ? 1 : 2);
     const Colour activeText = d.ColourOf("colours", "TitleTextActive");
     const Colour inactiveText = d.ColourOf("colours", "TitleTextNoActive");
