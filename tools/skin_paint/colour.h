@@ -36,8 +36,6 @@ class Gradient {
     explicit Gradient(std::vector<Stop> stops) : stops_(std::move(stops)) {}
 
     Colour At(float t) const;
-    Colour First() const { return stops_.front().colour; }
-    Colour Last() const { return stops_.back().colour; }
 
   private:
     std::vector<Stop> stops_;

@@ -68,13 +68,15 @@ uint32_t Mix32(uint32_t h) {
     return h;
 }
 
-}  // namespace
-
+// A number from 0 to 1 that depends only on its arguments, so a skin
+// paints the same every time.
 float Noise(int a, int b) {
     const uint32_t h =
         Mix32(static_cast<uint32_t>(a) * 0x9E3779B9u ^ Mix32(static_cast<uint32_t>(b)));
     return (h >> 8) / 16777216.0f;
 }
+
+}  // namespace
 
 void Brush(Canvas& canvas, const Shape& shape, float grain) {
     canvas.Modify(shape, [grain](Colour c, int x, int y) {
@@ -83,9 +85,8 @@ void Brush(Canvas& canvas, const Shape& shape, float grain) {
         const float along = x / 37.0f;
         const int cell = static_cast<int>(std::floor(along));
         const float t = along - cell;
-        const float smooth =
-            Mix(Colour{Noise(y, cell), 0, 0}, Colour{Noise(y, cell + 1), 0, 0}, t * t * (3 - 2 * t))
-                .r;
+        const float ease = t * t * (3 - 2 * t);
+        const float smooth = Noise(y, cell) * (1 - ease) + Noise(y, cell + 1) * ease;
         const float n = 0.7f * (Noise(y, -1) * 2 - 1) + 0.3f * (smooth * 2 - 1);
         return c * (1 + grain * n);
     });

@@ -35,7 +35,4 @@ std::optional<Colour> GlyphColour(const Description& d, std::string_view section
 void Brush(Canvas& canvas, const Shape& shape, float grain);
 void Snow(Canvas& canvas, const Shape& shape, float density, int cell = 16);
 
-// A number from 0 to 1 that depends only on its arguments.
-float Noise(int a, int b);
-
 }  // namespace paint
