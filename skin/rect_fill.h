@@ -1,0 +1,13 @@
+// Solid fills of rectangles, clipped to the bitmap.
+#pragma once
+
+#include "skin/bitmap.h"
+#include "skin/geometry.h"
+
+namespace skin {
+
+void FillRect(Bitmap& target, Rect r, Pixel colour);
+// The one-pixel ring along the inside of r.
+void FrameRect(Bitmap& target, Rect r, Pixel colour);
+
+}  // namespace skin
