@@ -188,6 +188,31 @@ TEST_F(MainWindow, EntryViewOpensItsCopyMenu) {
     PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+TEST_F(MainWindow, TheTrayIconOpensItsMenuWithTheDefaultItemFirst) {
+    HWND handler = nullptr;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"TTrayIconHandler", nullptr); w && !handler;
+         w = FindWindowExW(nullptr, w, L"TTrayIconHandler", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == app.ProcessId()) handler = w;
+    }
+    ASSERT_NE(handler, nullptr);
+    // The shell's notification of a right button-down on the icon (id 1).
+    PostMessageW(handler, 0x800, 1, WM_RBUTTONDOWN);
+    HWND menuWindow = nullptr;
+    for (int i = 0; i < 500 && !menuWindow; ++i) {
+        menuWindow = FindWindowW(L"#32768", nullptr);
+        if (!menuWindow) Sleep(10);
+    }
+    ASSERT_NE(menuWindow, nullptr);
+    const auto items = probe->MenuItems(reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0)));
+    EXPECT_EQ(Captions(items), (Texts{L"打开界面", L"-", L"退出"}));
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_TRUE(items[0].isDefault);
+    EXPECT_FALSE(items[2].isDefault);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST_F(MainWindow, AboutWindowOpensModallyAndClosesWithItsButton) {
     ChooseMenuItem(3, 0);
     HWND about = app.WaitForWindow(L"TForm2", L"关于“Lexora电子版”");
