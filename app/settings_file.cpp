@@ -8,6 +8,7 @@
 
 #include "app/ini_document.h"
 #include "store/gbk_text.h"
+#include "store/text_rules.h"
 #include "store/utf8.h"
 #include "store/utf8_path.h"
 
@@ -52,21 +53,11 @@ bool ReplaceFile(const fs::path& path, const std::string& bytes) {
     return true;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Hexadecimal takes all 32 bits, so "0xFFFFFFFF" is -1.
 std::optional<int> ParseHex(std::string_view digits) {
     uint64_t value = 0;
     for (char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = text::HexDigit(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + static_cast<uint64_t>(digit);

@@ -28,16 +28,6 @@ bool SameAsciiText(std::string_view a, std::string_view b) {
     return true;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 void TSkinIni::LoadFromStream(std::string_view text) {
@@ -125,7 +115,7 @@ bool ParseDefinitionInteger(std::string_view text, int& value) {
         if (digits == 0 || digits > 8)
             return false;
         for (; pos < text.size(); ++pos) {
-            const int d = HexDigit(text[pos]);
+            const int d = text::HexDigit(text[pos]);
             if (d < 0)
                 return false;
             magnitude = magnitude * 16 + static_cast<uint32_t>(d);

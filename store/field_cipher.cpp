@@ -2,6 +2,7 @@
 
 #include "store/gbk_text.h"
 #include "store/store_error.h"
+#include "store/text_rules.h"
 
 namespace store {
 namespace {
@@ -14,16 +15,6 @@ constexpr unsigned char CombinedKey() {
     for (char c : kKeyPhrase)
         k ^= static_cast<unsigned char>(c);
     return k;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 std::string XorWithKey(std::string bytes) {
@@ -52,7 +43,7 @@ std::string HexDecode(std::string_view hex) {
     std::string out;
     out.reserve(padded.size() / 2);
     for (size_t i = 0; i < padded.size(); i += 2) {
-        const int high = HexDigit(padded[i]), low = HexDigit(padded[i + 1]);
+        const int high = text::HexDigit(padded[i]), low = text::HexDigit(padded[i + 1]);
         if (high < 0 || low < 0) {
             throw ConversionError("“" + padded.substr(i, 2) + "”不是有效的十六进制数");
         }

@@ -26,6 +26,16 @@ bool IsBlank(std::string_view s) {
     return true;
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 std::string UpperAscii(std::string_view s) {
     std::string out(s);
     for (char& c : out) {

@@ -14,6 +14,9 @@ std::string Trim(std::string_view s);
 // Whether the text is empty once trimmed.
 bool IsBlank(std::string_view s);
 
+// The value of a hexadecimal digit of either case, or -1 for any other character.
+int HexDigit(char c);
+
 // Upper-cases the ASCII letters a to z; every other character stays.
 std::string UpperAscii(std::string_view s);
 

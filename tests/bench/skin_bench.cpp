@@ -15,21 +15,9 @@
 #include "skin/little_endian.h"
 #include "skin/lzh.h"
 #include "skin/skin_reader.h"
+#include "timing.h"
 
 namespace {
-
-double MedianMilliseconds(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Decodes as ReadArchive does: byte by byte into a memory stream.
 size_t Decode(const std::vector<uint8_t>& archive) {

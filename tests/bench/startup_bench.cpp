@@ -13,22 +13,7 @@
 
 #include "dictionary_window.h"
 #include "lexora_app.h"
-
-namespace {
-
-double Milliseconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
+#include "timing.h"
 
 int main() {
     constexpr int kRuns = 7;

@@ -16,23 +16,7 @@
 #include "store/field_cipher.h"
 #include "store/text_rules.h"
 #include "store/utf8_path.h"
-
-namespace {
-
-double MedianMilliseconds(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-}  // namespace
+#include "timing.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -178,3 +178,13 @@ void DismissMessageBox(HWND box) {
     for (int i = 0; i < 500 && IsWindow(box) && IsWindowVisible(box); ++i)
         Sleep(10);
 }
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > deadline)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ class LexoraApp {
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };
+
+// Waits until the condition holds; false when it does not in time.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // The text of a window, read through WM_GETTEXT.
 std::wstring WindowText(HWND window);

@@ -13,16 +13,6 @@ namespace {
 using Texts = std::vector<std::wstring>;
 const wchar_t* const kMainCaption = L"Lexora电子版 2007";
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline)
-            return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 class Lookup : public ::testing::Test {
   protected:
     void SetUp() override { Open(); }

@@ -36,14 +36,23 @@ std::string Gbk(const std::wstring& text) {
     return out;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline)
-            return false;
-        Sleep(10);
-    }
-    return true;
+// A visible dialog of the process that has a control with that identifier
+// (the save dialog's name box, a question's Yes button); null when none shows.
+HWND WaitForDialogWith(DWORD processId, int controlId, DWORD timeoutMs = 10000) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w && !found;
+                 w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == processId && IsWindowVisible(w) && GetDlgItem(w, controlId))
+                    found = w;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 class Output : public ::testing::Test {
@@ -57,26 +66,11 @@ class Output : public ::testing::Test {
         ui->Press(ui->keywordButton);
         ASSERT_EQ(ui->ViewLines().at(0), L"按图索骥");
     }
-    // The save dialog the program opens (of any title the system gives it).
-    HWND WaitForSaveDialog() {
-        HWND found = nullptr;
-        WaitUntil([&] {
-            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
-                 w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == app.ProcessId() && IsWindowVisible(w) && GetDlgItem(w, kFileNameBox))
-                    found = w;
-            }
-            return found != nullptr;
-        });
-        return found;
-    }
     // Exports through the dialog as a user would: reads the proposed name,
     // types a path and presses Save.
     std::wstring Export(int button, const std::wstring& path) {
         ui->PressToolButton(button, false);
-        HWND dialog = WaitForSaveDialog();
+        HWND dialog = WaitForDialogWith(app.ProcessId(), kFileNameBox);
         if (!dialog)
             return L"(no dialog)";
         HWND name = GetDlgItem(dialog, kFileNameBox);
@@ -201,17 +195,8 @@ TEST_F(Output, ExportsPlainTextInGbkAndAsksBeforeOverwriting) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << "old";
     Export(kExportText, file.wstring());
     // The dialog asks first; the answer Yes lets the export replace the file.
-    HWND question = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
-             w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == app.ProcessId() && IsWindowVisible(w) && GetDlgItem(w, IDYES))
-                question = w;
-        }
-        return question != nullptr;
-    }));
+    HWND question = WaitForDialogWith(app.ProcessId(), IDYES);
+    ASSERT_NE(question, nullptr);
     EXPECT_EQ(Bytes(file), "old") << "nothing written before the answer";
     PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return Bytes(file) == Gbk(ViewText()); }));
@@ -224,19 +209,7 @@ TEST_F(Output, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
     HANDLE lock = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     Export(kExportText, file.wstring());
-    HWND question = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
-                 w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == app.ProcessId() && IsWindowVisible(w) && GetDlgItem(w, IDYES))
-                    question = w;
-            }
-            return question != nullptr;
-        },
-        3000);
+    HWND question = WaitForDialogWith(app.ProcessId(), IDYES, 3000);
     if (question)
         PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
     HWND report = WaitForMessageBox(app.ProcessId(), L"Lexora电子版");

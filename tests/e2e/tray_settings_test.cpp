@@ -34,16 +34,6 @@ constexpr int kTrayIconItem = 0, kMinimizeItem = 1, kRunStartItem = 3;
 // "清空搜索历史" on the tool bar, separators counted.
 constexpr int kClearHistoriesButton = 8;
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (GetTickCount64() >= deadline)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 // A top-level window of the process with that class, shown or not.
 HWND ProcessWindow(DWORD processId, const wchar_t* className) {
     for (HWND w = FindWindowExW(nullptr, nullptr, className, nullptr); w;
@@ -130,7 +120,7 @@ class TrayProgram {
     // then is answered from the message loop.
     bool StartInTray(const std::wstring& arguments) {
         app_.Start(arguments);
-        WaitFor([&] {
+        WaitUntil([&] {
             main_ = ProcessWindow(app_.ProcessId(), L"TForm1");
             const std::vector<HWND> boxes =
                 main_ ? ChildWindows(main_, L"TComboBox") : std::vector<HWND>{};
@@ -217,20 +207,22 @@ TEST(TraySettings, TheTrayOptionsKeepTheirRuleAndGoIntoTheFile) {
     EXPECT_EQ(program.ReadIni().find("Min"), std::string::npos);
 
     program.Choose(kSettingsMenu, kTrayIconItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"TrayIcon=0") && program.IniHas(L"Min=0"); }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.IniHas(L"TrayIcon=0") && program.IniHas(L"Min=0"); }));
     EXPECT_FALSE(program.Checked(kSettingsMenu, kTrayIconItem));
     EXPECT_FALSE(program.Checked(kSettingsMenu, kMinimizeItem));
     EXPECT_FALSE(program.IconInTray());
 
     program.Choose(kSettingsMenu, kMinimizeItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"TrayIcon=1") && program.IniHas(L"Min=1"); }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.IniHas(L"TrayIcon=1") && program.IniHas(L"Min=1"); }));
     EXPECT_TRUE(program.Checked(kSettingsMenu, kTrayIconItem));
     EXPECT_TRUE(program.Checked(kSettingsMenu, kMinimizeItem));
     EXPECT_TRUE(program.IconInTray());
 
     // Unchecking minimise-to-tray leaves the icon.
     program.Choose(kSettingsMenu, kMinimizeItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"Min=0"); }));
+    EXPECT_TRUE(WaitUntil([&] { return program.IniHas(L"Min=0"); }));
     EXPECT_TRUE(program.IniHas(L"TrayIcon=1"));
     EXPECT_TRUE(program.IconInTray());
     EXPECT_EQ(program.Close(), 0u);
@@ -269,18 +261,19 @@ TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
         path.find(L' ') == std::wstring::npos ? path + L" /C" : L"\"" + path + L"\" /C";
 
     program.Choose(kSettingsMenu, kRunStartItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=1") && RunValue() == command; }));
+    EXPECT_TRUE(WaitUntil([&] { return program.IniHas(L"RunStart=1") && RunValue() == command; }));
     EXPECT_TRUE(program.Checked(kSettingsMenu, kRunStartItem));
     program.Choose(kSettingsMenu, kRunStartItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=0") && RunValue() == L"(none)"; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.IniHas(L"RunStart=0") && RunValue() == L"(none)"; }));
     EXPECT_FALSE(program.Checked(kSettingsMenu, kRunStartItem));
 
     // Off again while someone else has removed the value: no error.
     program.Choose(kSettingsMenu, kRunStartItem);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == command; }));
+    EXPECT_TRUE(WaitUntil([&] { return RunValue() == command; }));
     RemoveRunValue();
     program.Choose(kSettingsMenu, kRunStartItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"RunStart=0"); }));
+    EXPECT_TRUE(WaitUntil([&] { return program.IniHas(L"RunStart=0"); }));
     EXPECT_EQ(WaitForMessageBox(program.App().ProcessId(), L"Lexora电子版", 300), nullptr);
     EXPECT_EQ(program.Close(), 0u);
     RemoveRunValue();
@@ -296,7 +289,7 @@ TEST(TraySettings, StartsHiddenInTheTrayWithSlashCAndComesBackOnAClick) {
     EXPECT_TRUE(program.IconInTray());
 
     program.ClickIcon();
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         return IsWindowVisible(program.Main()) && IsWindowVisible(program.ApplicationWindow());
     }));
     EXPECT_EQ(program.Close(), 0u);
@@ -335,19 +328,19 @@ TEST(TraySettings, MinimisingHidesTheWindowOnlyWithTheOptionOn) {
         return IsWindowVisible(program.Main()) && IsWindowVisible(program.ApplicationWindow());
     };
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor(hidden));
+    EXPECT_TRUE(WaitUntil(hidden));
     program.ClickIcon();
-    EXPECT_TRUE(WaitFor(shown));
+    EXPECT_TRUE(WaitUntil(shown));
     // A double click chooses the tray menu's default item, "打开界面".
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor(hidden));
+    EXPECT_TRUE(WaitUntil(hidden));
     program.DoubleClickIcon();
-    EXPECT_TRUE(WaitFor(shown));
+    EXPECT_TRUE(WaitUntil(shown));
 
     program.Choose(kSettingsMenu, kMinimizeItem);
-    EXPECT_TRUE(WaitFor([&] { return program.IniHas(L"Min=0"); }));
+    EXPECT_TRUE(WaitUntil([&] { return program.IniHas(L"Min=0"); }));
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         return IsIconic(program.ApplicationWindow()) &&
                IsWindowVisible(program.ApplicationWindow());
     }));
@@ -423,7 +416,7 @@ TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
     EXPECT_EQ(DropDownEntries(program.Ui().keywordBox),
               (Texts{L"画龙点睛", L"一心一意", L"守株待兔"}));
     program.Choose(kFunctionMenu, kClearKeywordsItem);
-    EXPECT_TRUE(WaitFor(
+    EXPECT_TRUE(WaitUntil(
         [&] { return program.ReadIni().find(GbkBytes(L"画龙点睛")) == std::string::npos; }));
     EXPECT_TRUE(DropDownEntries(program.Ui().keywordBox).empty());
     EXPECT_EQ(DropDownEntries(program.Ui().initialsBox), (Texts{L"HLDJ"}));
