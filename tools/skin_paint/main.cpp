@@ -15,46 +15,30 @@
 #include "skin/bmp_file.h"
 #include "skin_painter.h"
 
+#include "tools/tool_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-void WriteBitmap(const fs::path& path, const skin::Bitmap& bitmap) {
-    const std::vector<uint8_t> file = skin::WriteBmp(bitmap);
-    Write(path, std::string(file.begin(), file.end()));
-}
-
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void PaintSkinInto(const fs::path& description, const fs::path& dir) {
-    const paint::SkinFiles files = paint::PaintSkin(paint::Description::Parse(Read(description)));
+    const paint::SkinFiles files =
+        paint::PaintSkin(paint::Description::Parse(tools::ReadFile(description)));
     fs::create_directories(dir);
-    Write(dir / "skin.ini", files.ini.Text());
+    tools::WriteFile(dir / "skin.ini", files.ini.Text());
     std::string members = "skin.ini\n";
     for (const auto& picture : files.pictures) {
-        WriteBitmap(dir / picture.name, picture.bitmap);
+        tools::WriteBitmap(dir / picture.name, picture.bitmap);
         members += picture.name + "\n";
     }
-    Write(dir / "members.txt", members);
+    tools::WriteFile(dir / "members.txt", members);
 }
 
 void PaintProgramInto(const fs::path& dir) {
     fs::create_directories(dir);
-    WriteBitmap(dir / "menuglyphs.bmp", paint::MenuGlyphs());
-    WriteBitmap(dir / "track.bmp", paint::Track());
-    WriteBitmap(dir / "trackvert.bmp", paint::TrackVert());
+    tools::WriteBitmap(dir / "menuglyphs.bmp", paint::MenuGlyphs());
+    tools::WriteBitmap(dir / "track.bmp", paint::Track());
+    tools::WriteBitmap(dir / "trackvert.bmp", paint::TrackVert());
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "skin/skin_ini.h"
 #include "skin/skin_reader.h"
 
+#include "tools/tool_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,18 +28,6 @@ namespace fs = std::filesystem;
 std::vector<uint8_t> ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-void WriteBitmap(const fs::path& path, const skin::Bitmap& bitmap) {
-    const std::vector<uint8_t> file = skin::WriteBmp(bitmap);
-    WriteFile(path, std::string(file.begin(), file.end()));
 }
 
 // The program's own bitmaps are not part of a skin; the preview shows no
@@ -82,13 +72,13 @@ int main(int argc, char** argv) {
     try {
         const preview::Picture picture = preview::ComposePreview(LoadSkin(argv[1]));
         const std::string out = argv[2];
-        WriteBitmap(out + ".bmp", picture.window);
-        WriteBitmap(out + "-menu.bmp", picture.menu);
-        WriteFile(out + ".mvg", "font 'WenQuanYi-Zen-Hei'\n" + picture.windowText + "image Over " +
-                                    std::to_string(picture.menuX) + "," +
-                                    std::to_string(picture.menuY) + " 0,0 '" +
-                                    fs::absolute(out + "-menu.bmp").string() + "'\n" +
-                                    picture.menuText);
+        tools::WriteBitmap(out + ".bmp", picture.window);
+        tools::WriteBitmap(out + "-menu.bmp", picture.menu);
+        tools::WriteFile(out + ".mvg", "font 'WenQuanYi-Zen-Hei'\n" + picture.windowText +
+                                           "image Over " + std::to_string(picture.menuX) + "," +
+                                           std::to_string(picture.menuY) + " 0,0 '" +
+                                           fs::absolute(out + "-menu.bmp").string() + "'\n" +
+                                           picture.menuText);
     } catch (const std::exception& e) {
         std::cerr << "skin_preview: " << e.what() << "\n";
         return 1;
