@@ -38,7 +38,8 @@ bool DictionaryWindow::ClickInto(HWND control) {
     PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     const DWORD thread = GetWindowThreadProcessId(control, nullptr);
     for (int i = 0; i < 500; ++i) {
-        GUITHREADINFO info{sizeof info};
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
         if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == control)
             return true;
         Sleep(10);

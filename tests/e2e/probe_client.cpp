@@ -25,7 +25,8 @@ Probe::Probe(HWND window) : window_(window) {
     probe::DoneName(name, processId_);
     done_ = CreateEventW(nullptr, FALSE, FALSE, name);
     HMODULE library = LoadLibraryW(LEXORA_PROBE_DLL);
-    const auto hook = reinterpret_cast<HOOKPROC>(GetProcAddress(library, "ProbeHook"));
+    const auto hook =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "ProbeHook")));
     hook_ = hook ? SetWindowsHookExW(WH_GETMESSAGE, hook, library, thread) : nullptr;
     if (!mapping_ || !done_ || !hook_)
         throw std::runtime_error("the probe cannot be placed");
