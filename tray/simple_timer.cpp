@@ -56,37 +56,16 @@ bool TSimpleTimer::Stop(bool clearEnabled) {
     return KillTimer(TSimpleTimerHandler::Instance()->Handle(), id_) != 0;
 }
 
-TSimpleTimerHandler::TSimpleTimerHandler() : UtilityWindow(L"TSimpleTimerHandler") {}
-
-std::unique_ptr<TSimpleTimerHandler>& TSimpleTimerHandler::Slot() {
-    static std::unique_ptr<TSimpleTimerHandler> handler;
-    return handler;
-}
-
-UINT_PTR TSimpleTimerHandler::Add(TSimpleTimer& timer) {
-    std::unique_ptr<TSimpleTimerHandler>& handler = Slot();
-    if (!handler)
-        handler.reset(new TSimpleTimerHandler);
-    const UINT_PTR id = handler->nextId_++;
-    handler->timers_[id] = &timer;
-    return id;
-}
-
-void TSimpleTimerHandler::Remove(UINT_PTR id) {
-    std::unique_ptr<TSimpleTimerHandler>& handler = Slot();
-    handler->timers_.erase(id);
-    if (handler->timers_.empty())
-        handler.reset();
-}
+TSimpleTimerHandler::TSimpleTimerHandler() : SharedHandler(L"TSimpleTimerHandler") {}
 
 LRESULT TSimpleTimerHandler::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_TIMER)
         return DefWindowProcW(Handle(), message, wParam, lParam);
-    const auto found = timers_.find(wParam);
-    if (found != timers_.end() && found->second->OnTimer()) {
+    TSimpleTimer* timer = Find(wParam);
+    if (timer && timer->OnTimer()) {
         // A copy: the callback may destroy the timer, and this handler too.
-        const TTimerEvent onTimer = found->second->OnTimer();
-        onTimer(*found->second);
+        const TTimerEvent onTimer = timer->OnTimer();
+        onTimer(*timer);
     }
     return 0;
 }

@@ -7,10 +7,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <memory>
 
-#include "tray/utility_window.h"
+#include "tray/shared_handler.h"
 
 class TSimpleTimer;
 
@@ -53,23 +51,11 @@ class TSimpleTimer {
 // The shared window of all timers: made by the first timer, destroyed with
 // the last. A tick finds its timer by the identifier, so a stray WM_TIMER
 // with an unknown one does nothing.
-class TSimpleTimerHandler : public UtilityWindow {
-  public:
-    // Nothing while no timer exists.
-    static TSimpleTimerHandler* Instance() { return Slot().get(); }
-    // The live timers.
-    uint32_t RefCount() const { return static_cast<uint32_t>(timers_.size()); }
-
+class TSimpleTimerHandler : public SharedHandler<TSimpleTimerHandler, TSimpleTimer, UINT_PTR> {
   private:
     friend class TSimpleTimer;
+    friend class SharedHandler<TSimpleTimerHandler, TSimpleTimer, UINT_PTR>;
 
     TSimpleTimerHandler();
-    static std::unique_ptr<TSimpleTimerHandler>& Slot();
-    // Counts the timer and gives it its identifier.
-    static UINT_PTR Add(TSimpleTimer& timer);
-    static void Remove(UINT_PTR id);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    std::map<UINT_PTR, TSimpleTimer*> timers_;
-    UINT_PTR nextId_ = 1;
 };

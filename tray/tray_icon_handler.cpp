@@ -2,34 +2,13 @@
 
 #include "tray/tray_icon.h"
 
-TTrayIconHandler::TTrayIconHandler() : UtilityWindow(L"TTrayIconHandler") {}
-
-std::unique_ptr<TTrayIconHandler>& TTrayIconHandler::Slot() {
-    static std::unique_ptr<TTrayIconHandler> handler;
-    return handler;
-}
-
-UINT TTrayIconHandler::Add(TTrayIcon& icon) {
-    std::unique_ptr<TTrayIconHandler>& handler = Slot();
-    if (!handler)
-        handler.reset(new TTrayIconHandler);
-    const UINT id = handler->nextId_++;
-    handler->icons_[id] = &icon;
-    return id;
-}
-
-void TTrayIconHandler::Remove(UINT id) {
-    std::unique_ptr<TTrayIconHandler>& handler = Slot();
-    handler->icons_.erase(id);
-    if (handler->icons_.empty())
-        handler.reset();
-}
+TTrayIconHandler::TTrayIconHandler() : SharedHandler(L"TTrayIconHandler") {}
 
 LRESULT TTrayIconHandler::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kCallbackMessage:
-            if (const auto found = icons_.find(static_cast<UINT>(wParam)); found != icons_.end())
-                found->second->HandleNotification(static_cast<UINT>(lParam));
+            if (TTrayIcon* icon = Find(static_cast<UINT>(wParam)))
+                icon->HandleNotification(static_cast<UINT>(lParam));
             return 0;
         // The window lives as long as a tray icon does, whoever asks it to go.
         case WM_DESTROY:
