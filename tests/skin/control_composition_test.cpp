@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,29 +24,11 @@ using skin::Rect;
 using skin::ScrollPart;
 using skin::SkinDefinition;
 using skin::TSkinObject;
+using skintest::RecordingText;
 using skintest::StateColour;
 using skintest::States;
 
 namespace {
-
-// Records the lines it is asked to draw; every character is 6 pixels wide.
-class RecordingText : public skin::TextPainter {
-  public:
-    struct Line {
-        Rect box;
-        std::string text;
-        skin::Colour colour;
-        skin::TextAlign align;
-    };
-    skin::Size Measure(std::string_view text) const override {
-        return {6 * static_cast<int>(text.size()), 12};
-    }
-    void Draw(Bitmap&, Rect box, std::string_view text, skin::Colour colour,
-              skin::TextAlign align) override {
-        lines.push_back({box, std::string(text), colour, align});
-    }
-    std::vector<Line> lines;
-};
 
 std::unique_ptr<TSkinObject> Object(uint8_t tag, int states, int w, int h) {
     auto o = std::make_unique<TSkinObject>();

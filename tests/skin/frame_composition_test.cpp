@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include <string>
 #include <vector>
 
@@ -20,29 +22,11 @@ using skin::MakePixel;
 using skin::Rect;
 using skin::SkinDefinition;
 using skin::TSkinSysButtonObject;
+using skintest::RecordingText;
 using skintest::StateColour;
 using skintest::States;
 
 namespace {
-
-// Records the lines it is asked to draw; every character is 6 pixels wide.
-class RecordingText : public skin::TextPainter {
-  public:
-    struct Line {
-        Rect box;
-        std::string text;
-        skin::Colour colour;
-        skin::TextAlign align;
-    };
-    skin::Size Measure(std::string_view text) const override {
-        return {6 * static_cast<int>(text.size()), 12};
-    }
-    void Draw(Bitmap&, Rect box, std::string_view text, skin::Colour colour,
-              skin::TextAlign align) override {
-        lines.push_back({box, std::string(text), colour, align});
-    }
-    std::vector<Line> lines;
-};
 
 // Borders 4 wide (2 states side by side), a caption 24 high and a bottom 4
 // high (2 states stacked), each state in a colour of its own.

@@ -1,22 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include <vector>
 
 #include "skin/nine_slice.h"
 #include "skin/skin_object_drawing.h"
 
 using namespace skin;
+using skintest::Numbered;
 
 namespace {
-
-Bitmap Numbered(int w, int h) {
-    Bitmap b(w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x)
-            b.At(x, y) = MakePixel(x, y, 7);
-    }
-    return b;
-}
 
 // Checks that target pixel (x, y) shows source pixel (xs[x], ys[y]).
 void ExpectMapped(const Bitmap& target, const std::vector<int>& xs, const std::vector<int>& ys) {

@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include "fixed_look.h"
 #include "skin/blend.h"
 #include "skin/gradient.h"
 #include "skin/pixel_ops.h"
 
 using namespace skin;
-
-namespace {
-
-// A bitmap whose pixel (x, y) is MakePixel(x, y, 7), so every pixel says
-// where it came from.
-Bitmap Numbered(int w, int h) {
-    Bitmap b(w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x)
-            b.At(x, y) = MakePixel(x, y, 7);
-    }
-    return b;
-}
-
-}  // namespace
+using skintest::Numbered;
 
 TEST(PixelOps, GreyAndMagentaReplacement) {
     Bitmap b(2, 1);

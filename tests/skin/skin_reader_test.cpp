@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include <optional>
 
 #include "skin/bmp_file.h"
@@ -9,14 +11,11 @@
 
 using skin::MemoryStream;
 using skin::TSkinReader;
+using skintest::Bytes;
 
 namespace {
 
 const std::string kOlderSkin = "This is Older Skin File\rPlease update to new version !";
-
-std::vector<uint8_t> Bytes(std::string_view s) {
-    return {s.begin(), s.end()};
-}
 
 // A reader that records the messages it would show.
 struct Reader {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include <stdexcept>
 
 #include "skin/skin_store.h"
@@ -7,19 +9,8 @@
 using skin::MemoryStream;
 using skin::TSkinCollection;
 using skin::TSkinStore;
-
-namespace {
-
-std::vector<uint8_t> Bytes(std::string_view s) {
-    return {s.begin(), s.end()};
-}
-
-void Skip(MemoryStream& s, size_t n) {
-    std::vector<uint8_t> buffer(n);
-    s.Read(buffer);
-}
-
-}  // namespace
+using skintest::Bytes;
+using skintest::Skip;
 
 TEST(SkinStore, NamesItemsByTheirIds) {
     TSkinStore store;

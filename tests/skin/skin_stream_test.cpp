@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "skin_test_helpers.h"
+
 #include "skin/skin_stream.h"
 
 using skin::MemoryStream;
-
-namespace {
-
-std::vector<uint8_t> Bytes(std::string_view s) {
-    return {s.begin(), s.end()};
-}
-
-void Skip(MemoryStream& s, size_t n) {
-    std::vector<uint8_t> buffer(n);
-    s.Read(buffer);
-}
-
-}  // namespace
+using skintest::Bytes;
+using skintest::Skip;
 
 TEST(SkinStream, StoresALengthAndTheArchive) {
     MemoryStream formData(Bytes("xx"));
@@ -35,7 +26,10 @@ TEST(SkinStream, StoresALengthAndTheArchive) {
 }
 
 TEST(SkinStream, ReadsNothingMoreForABadLength) {
-    MemoryStream negative(Bytes(std::string_view("\xFE\xFF\xFF\xFF" "ABCD", 8)));
+    MemoryStream negative(
+        Bytes(std::string_view("\xFE\xFF\xFF\xFF"
+                               "ABCD",
+                               8)));
     MemoryStream archive(Bytes("kept"));
     EXPECT_FALSE(skin::ReadSkinStream(negative, archive));
     EXPECT_EQ(negative.Position(), 4u);
