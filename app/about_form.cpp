@@ -9,7 +9,8 @@ namespace {
 skin::Bitmap PictureResource(int id) {
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_RCDATA));
-    if (!found) return {};
+    if (!found)
+        return {};
     HGLOBAL loaded = LoadResource(module, found);
     const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
     auto picture = ui::DecodeJpeg(data, SizeofResource(module, found));
@@ -19,7 +20,8 @@ skin::Bitmap PictureResource(int id) {
 }  // namespace
 
 TForm2::TForm2(ui::TComponent& owner)
-    : ui::TForm(owner, L"TForm2", ui::TFormBorderStyle::bsDialog, ui::TPosition::poOwnerFormCenter) {
+    : ui::TForm(owner, L"TForm2", ui::TFormBorderStyle::bsDialog,
+                ui::TPosition::poOwnerFormCenter) {
     Name = "Form2";
     SetCaption("关于“Lexora电子版”");
     Font().SetName("宋体");

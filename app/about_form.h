@@ -7,7 +7,7 @@
 #include "ui/label.h"
 
 class TForm2 : public ui::TForm {
-public:
+  public:
     explicit TForm2(ui::TComponent& owner);
 
     ui::TImage *Image1, *Image2;

@@ -12,7 +12,8 @@
 #include "ui/error_report.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     try {
         ui::TApplication application;
@@ -22,7 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
         const SingleInstanceGuard guard;
         if (!guard.IsFirst()) {
-            MessageBoxW(nullptr, L"程序已经在运行了，请看看托盘区", L"提示", MB_OK | MB_ICONWARNING);
+            MessageBoxW(nullptr, L"程序已经在运行了，请看看托盘区", L"提示",
+                        MB_OK | MB_ICONWARNING);
             return 0;
         }
         application.CreateForm<TForm1>();

@@ -4,11 +4,11 @@
 
 #include "app/about_form.h"
 #include "app/executable_path.h"
+#include "app/options_menu.h"
 #include "app/options_menu_view.h"
 #include "app/run_key.h"
 #include "lookup/search_history.h"
 #include "resources/resource_ids.h"
-#include "app/options_menu.h"
 #include "store/connection_string.h"
 #include "ui/application.h"
 #include "ui/error_report.h"

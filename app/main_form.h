@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "lookup/entry_document.h"
 #include "app/settings_file.h"
+#include "lookup/entry_document.h"
 #include "store/data_access.h"
 #include "tray/tray_icon.h"
 #include "ui/button.h"

@@ -4,12 +4,12 @@
 #include "ui/win_handle.h"
 
 class SingleInstanceGuard {
-public:
+  public:
     SingleInstanceGuard();
     // False when another copy of the program already holds the name.
     bool IsFirst() const { return first_; }
 
-private:
+  private:
     ui::OwnedHandle mutex_;
     bool first_;
 };

@@ -14,7 +14,7 @@ namespace output {
 
 // Where pages go: a printer, or in tests a series of metafiles.
 class PrintTarget {
-public:
+  public:
     virtual ~PrintTarget() = default;
     // The device the text is measured for; its printable area is the page.
     virtual HDC ReferenceDC() = 0;
@@ -29,7 +29,7 @@ public:
 
 // A printer chosen in the print dialog.
 class PrinterTarget : public PrintTarget {
-public:
+  public:
     explicit PrinterTarget(HDC printer) : dc_(printer) {}
     HDC ReferenceDC() override { return dc_; }
     void StartDocument(const std::wstring& name) override;
@@ -38,7 +38,7 @@ public:
     void EndDocument() override;
     void AbortDocument() override;
 
-private:
+  private:
     HDC dc_;
 };
 

@@ -13,11 +13,13 @@ namespace {
 
 std::string SystemReason(DWORD error) {
     wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring reason = text ? text : L"";
     LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
+    while (!reason.empty() &&
+           (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
         reason.pop_back();
     }
     return reason.empty() ? "错误代码 " + std::to_string(error) : Narrow(reason);
@@ -31,7 +33,8 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         file.release();
-        throw std::runtime_error("Cannot create file \"" + path + "\". " + SystemReason(GetLastError()));
+        throw std::runtime_error("Cannot create file \"" + path + "\". " +
+                                 SystemReason(GetLastError()));
     }
     size_t written = 0;
     while (written < bytes.size()) {

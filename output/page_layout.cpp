@@ -29,15 +29,20 @@ std::vector<Glyph> GlyphsOf(const lookup::EntryLine& line, TextMeasure& measure)
         while (pos < run.text.size()) {
             const size_t start = pos;
             utf8::Next(run.text, pos);
-            glyphs.push_back({run.text.substr(start, pos - start), style, index < widths.size() ? widths[index] : 0});
+            glyphs.push_back({run.text.substr(start, pos - start), style,
+                              index < widths.size() ? widths[index] : 0});
             ++index;
         }
     }
     return glyphs;
 }
 
-bool IsSpace(const Glyph& g) { return g.text == " "; }
-bool IsLatin(const Glyph& g) { return g.text.size() == 1 || (static_cast<unsigned char>(g.text[0]) & 0xE0) == 0xC0; }
+bool IsSpace(const Glyph& g) {
+    return g.text == " ";
+}
+bool IsLatin(const Glyph& g) {
+    return g.text.size() == 1 || (static_cast<unsigned char>(g.text[0]) & 0xE0) == 0xC0;
+}
 
 // Greedy wrapping at character boundaries, moved back to the last space when
 // the break would split a word of Latin letters (pinyin).
@@ -49,15 +54,20 @@ std::vector<Row> Wrap(const std::vector<Glyph>& glyphs, int pageWidth) {
             size_t keep = row.glyphs.size();
             if (IsLatin(glyphs[i]) && !IsSpace(glyphs[i])) {
                 size_t space = keep;
-                while (space > 0 && IsLatin(row.glyphs[space - 1]) && !IsSpace(row.glyphs[space - 1])) --space;
-                if (space > 0 && IsSpace(row.glyphs[space - 1])) keep = space;
+                while (space > 0 && IsLatin(row.glyphs[space - 1]) &&
+                       !IsSpace(row.glyphs[space - 1]))
+                    --space;
+                if (space > 0 && IsSpace(row.glyphs[space - 1]))
+                    keep = space;
             }
             Row next;
             next.glyphs.assign(row.glyphs.begin() + static_cast<long>(keep), row.glyphs.end());
             row.glyphs.resize(keep);
             row.width = 0;
-            for (const Glyph& g : row.glyphs) row.width += g.width;
-            for (const Glyph& g : next.glyphs) next.width += g.width;
+            for (const Glyph& g : row.glyphs)
+                row.width += g.width;
+            for (const Glyph& g : next.glyphs)
+                next.width += g.width;
             rows.push_back(std::move(next));
         }
         rows.back().glyphs.push_back(glyphs[i]);
@@ -75,7 +85,8 @@ std::vector<Page> LayOutPages(const lookup::EntryDocument& doc, TextMeasure& mea
     for (const lookup::EntryLine& line : doc.lines) {
         const std::vector<Glyph> glyphs = GlyphsOf(line, measure);
         // An empty line is as high as the text after a label, 9 points.
-        const RunStyle emptyStyle{line.runs.empty() ? 9 : line.runs.front().pointSize, false, false};
+        const RunStyle emptyStyle{line.runs.empty() ? 9 : line.runs.front().pointSize, false,
+                                  false};
         for (const Row& row : Wrap(glyphs, pageWidth)) {
             int ascent = 0, descent = 0;
             if (row.glyphs.empty()) {

@@ -31,7 +31,7 @@ struct Page {
 
 // The device's measures, in its own units.
 class TextMeasure {
-public:
+  public:
     virtual ~TextMeasure() = default;
     // The advance width of each character (code point) of the text.
     virtual std::vector<int> Widths(const RunStyle& style, const std::string& text) = 0;

@@ -9,7 +9,8 @@ std::string PlainTextFileBytes(std::string_view text) {
     lines.reserve(text.size() + text.size() / 16);
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
             lines += "\r\n";
         } else {
             lines += text[i];

@@ -15,15 +15,21 @@ using Pixel = uint32_t;
 constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b) {
     return (Pixel{r} << 16) | (Pixel{g} << 8) | b;
 }
-constexpr uint8_t Red(Pixel p) { return static_cast<uint8_t>(p >> 16); }
-constexpr uint8_t Green(Pixel p) { return static_cast<uint8_t>(p >> 8); }
-constexpr uint8_t Blue(Pixel p) { return static_cast<uint8_t>(p); }
+constexpr uint8_t Red(Pixel p) {
+    return static_cast<uint8_t>(p >> 16);
+}
+constexpr uint8_t Green(Pixel p) {
+    return static_cast<uint8_t>(p >> 8);
+}
+constexpr uint8_t Blue(Pixel p) {
+    return static_cast<uint8_t>(p);
+}
 
 // Pure magenta marks transparent pixels in the skins' pictures.
 constexpr Pixel kMagenta = MakePixel(255, 0, 255);
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Pixel fill = 0);
 
@@ -39,7 +45,7 @@ public:
 
     bool operator==(const Bitmap&) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;

@@ -29,17 +29,23 @@ struct Paint {
     double r, g, b;
 };
 
-Paint FromPixel(Pixel p) { return {double(skin::Red(p)), double(skin::Green(p)), double(skin::Blue(p))}; }
+Paint FromPixel(Pixel p) {
+    return {double(skin::Red(p)), double(skin::Green(p)), double(skin::Blue(p))};
+}
 
 void Blend(Bitmap& bmp, int x, int y, Paint c, double coverage) {
-    if (x < 0 || y < 0 || x >= bmp.Width() || y >= bmp.Height() || coverage <= 0) return;
+    if (x < 0 || y < 0 || x >= bmp.Width() || y >= bmp.Height() || coverage <= 0)
+        return;
     coverage = std::min(coverage, 1.0);
     Pixel& p = bmp.At(x, y);
-    const auto mix = [&](double a, double b) { return static_cast<uint8_t>(std::lround(a + (b - a) * coverage)); };
+    const auto mix = [&](double a, double b) {
+        return static_cast<uint8_t>(std::lround(a + (b - a) * coverage));
+    };
     // Over a transparent pixel a soft edge would turn pinkish; keep it solid
     // from half coverage on, and transparent below.
     if (p == skin::kMagenta) {
-        if (coverage >= 0.5) p = MakePixel(uint8_t(c.r), uint8_t(c.g), uint8_t(c.b));
+        if (coverage >= 0.5)
+            p = MakePixel(uint8_t(c.r), uint8_t(c.g), uint8_t(c.b));
         return;
     }
     const Paint old = FromPixel(p);
@@ -53,7 +59,8 @@ void FillShape(Bitmap& bmp, int x0, int y0, int x1, int y1, Paint c, Inside insi
         for (int x = std::max(0, x0); x < std::min(bmp.Width(), x1); ++x) {
             int hits = 0;
             for (int sy = 0; sy < 4; ++sy) {
-                for (int sx = 0; sx < 4; ++sx) hits += inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4) ? 1 : 0;
+                for (int sx = 0; sx < 4; ++sx)
+                    hits += inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4) ? 1 : 0;
             }
             Blend(bmp, x, y, c, hits / 16.0);
         }
@@ -65,25 +72,34 @@ void FillRect(Bitmap& bmp, double x0, double y0, double x1, double y1, Paint c) 
               [&](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; });
 }
 
-void FillRoundRect(Bitmap& bmp, double x0, double y0, double x1, double y1, double radius, Paint c) {
-    FillShape(bmp, int(x0), int(y0), int(std::ceil(x1)), int(std::ceil(y1)), c, [&](double x, double y) {
-        if (x < x0 || x >= x1 || y < y0 || y >= y1) return false;
-        const double cx = std::clamp(x, x0 + radius, x1 - radius), cy = std::clamp(y, y0 + radius, y1 - radius);
-        return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
-    });
+void FillRoundRect(Bitmap& bmp, double x0, double y0, double x1, double y1, double radius,
+                   Paint c) {
+    FillShape(bmp, int(x0), int(y0), int(std::ceil(x1)), int(std::ceil(y1)), c,
+              [&](double x, double y) {
+                  if (x < x0 || x >= x1 || y < y0 || y >= y1)
+                      return false;
+                  const double cx = std::clamp(x, x0 + radius, x1 - radius),
+                               cy = std::clamp(y, y0 + radius, y1 - radius);
+                  return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+              });
 }
 
 void FillCircle(Bitmap& bmp, double cx, double cy, double radius, Paint c) {
-    FillShape(bmp, int(cx - radius), int(cy - radius), int(cx + radius) + 1, int(cy + radius) + 1, c,
-              [&](double x, double y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius; });
+    FillShape(bmp, int(cx - radius), int(cy - radius), int(cx + radius) + 1, int(cy + radius) + 1,
+              c, [&](double x, double y) {
+                  return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+              });
 }
 
 // A thick line from (ax, ay) to (bx, by).
 void Stroke(Bitmap& bmp, double ax, double ay, double bx, double by, double width, Paint c) {
     const double dx = bx - ax, dy = by - ay, length2 = dx * dx + dy * dy;
-    FillShape(bmp, int(std::min(ax, bx) - width), int(std::min(ay, by) - width), int(std::max(ax, bx) + width) + 1,
-              int(std::max(ay, by) + width) + 1, c, [&](double x, double y) {
-                  const double t = length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0) : 0;
+    FillShape(bmp, int(std::min(ax, bx) - width), int(std::min(ay, by) - width),
+              int(std::max(ax, bx) + width) + 1, int(std::max(ay, by) + width) + 1, c,
+              [&](double x, double y) {
+                  const double t =
+                      length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0)
+                                  : 0;
                   const double px = ax + t * dx - x, py = ay + t * dy - y;
                   return px * px + py * py <= width * width / 4;
               });
@@ -135,7 +151,8 @@ Bitmap ToolbarStrip() {
     Document(strip, at(44), 0, kBlue, true);
     Document(strip, at(45), 0, kGrey, false);
     // 46: clear the search histories, a list struck through.
-    for (int i = 0; i < 4; ++i) FillRect(strip, at(46) + 3, 4 + i * 3.5, at(46) + 14, 5.5 + i * 3.5, kGrey);
+    for (int i = 0; i < 4; ++i)
+        FillRect(strip, at(46) + 3, 4 + i * 3.5, at(46) + 14, 5.5 + i * 3.5, kGrey);
     Stroke(strip, at(46) + 9, 9, at(46) + 17, 17, 2.2, kRed);
     Stroke(strip, at(46) + 17, 9, at(46) + 9, 17, 2.2, kRed);
     // 47: the program's seal (print, copy everything, leave).
@@ -152,7 +169,8 @@ Bitmap ToolbarStrip() {
 void WriteIcon(const std::filesystem::path& path, const std::vector<Bitmap>& images) {
     std::vector<uint8_t> out;
     const auto put = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<uint8_t>(v >> (8 * i)));
     };
     put(0, 2);
     put(1, 2);
@@ -161,14 +179,16 @@ void WriteIcon(const std::filesystem::path& path, const std::vector<Bitmap>& ima
     for (const Bitmap& b : images) {
         std::vector<uint8_t> body;
         const auto add = [&](uint32_t v, int bytes) {
-            for (int i = 0; i < bytes; ++i) body.push_back(static_cast<uint8_t>(v >> (8 * i)));
+            for (int i = 0; i < bytes; ++i)
+                body.push_back(static_cast<uint8_t>(v >> (8 * i)));
         };
         add(40, 4);
         add(b.Width(), 4);
         add(b.Height() * 2, 4);
         add(1, 2);
         add(32, 2);
-        for (int i = 0; i < 6; ++i) add(0, 4);
+        for (int i = 0; i < 6; ++i)
+            add(0, 4);
         for (int y = b.Height() - 1; y >= 0; --y) {
             for (int x = 0; x < b.Width(); ++x) {
                 const Pixel p = b.At(x, y);
@@ -192,13 +212,16 @@ void WriteIcon(const std::filesystem::path& path, const std::vector<Bitmap>& ima
         put(offset, 4);
         offset += static_cast<uint32_t>(bodies[i].size());
     }
-    for (const auto& body : bodies) out.insert(out.end(), body.begin(), body.end());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out.data()), out.size());
+    for (const auto& body : bodies)
+        out.insert(out.end(), body.begin(), body.end());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(out.data()), out.size());
 }
 
 bool WriteJpeg(const std::filesystem::path& path, const Bitmap& b) {
     FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (!file) return false;
+    if (!file)
+        return false;
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -215,7 +238,8 @@ bool WriteJpeg(const std::filesystem::path& path, const Bitmap& b) {
     for (int y = 0; y < b.Height(); ++y) {
         for (int x = 0; x < b.Width(); ++x) {
             const Pixel p = b.At(x, y);
-            row[3 * x] = skin::Red(p), row[3 * x + 1] = skin::Green(p), row[3 * x + 2] = skin::Blue(p);
+            row[3 * x] = skin::Red(p), row[3 * x + 1] = skin::Green(p),
+                    row[3 * x + 2] = skin::Blue(p);
         }
         JSAMPROW pointer = row.data();
         jpeg_write_scanlines(&info, &pointer, 1);
@@ -239,7 +263,8 @@ Bitmap TrayPicture(int size) {
     FillRoundRect(b, 0.5 * s, 3 * s, 19.5 * s, 18.5 * s, 1.5 * s, kBlue);
     FillRect(b, 1.8 * s, 1.5 * s, 9.6 * s, 16.8 * s, kPaper);
     FillRect(b, 10.4 * s, 1.5 * s, 18.2 * s, 16.8 * s, kPaper);
-    for (int i = 0; i < 4; ++i) FillRect(b, 3.2 * s, (4 + 3 * i) * s, 8.4 * s, (5.2 + 3 * i) * s, kInk);
+    for (int i = 0; i < 4; ++i)
+        FillRect(b, 3.2 * s, (4 + 3 * i) * s, 8.4 * s, (5.2 + 3 * i) * s, kInk);
     FillRoundRect(b, 11.6 * s, 5 * s, 17 * s, 13.5 * s, 1 * s, kRed);
     Stroke(b, 14.3 * s, 6.8 * s, 14.3 * s, 11.7 * s, 1.3 * s, kWhite);
     return b;
@@ -257,19 +282,22 @@ Bitmap AboutScene() {
     for (int y = 0; y < 82; ++y) {
         const double t = y / 82.0;
         const Paint sky{250 - 40 * t, 225 - 20 * t, 190 + 30 * t};
-        for (int x = 0; x < 296; ++x) b.At(x, y) = MakePixel(uint8_t(sky.r), uint8_t(sky.g), uint8_t(sky.b));
+        for (int x = 0; x < 296; ++x)
+            b.At(x, y) = MakePixel(uint8_t(sky.r), uint8_t(sky.g), uint8_t(sky.b));
     }
     FillCircle(b, 214, 30, 11, Paint{235, 120, 80});
     const Paint ranges[3] = {{150, 160, 180}, {100, 115, 140}, {60, 75, 100}};
     for (int layer = 0; layer < 3; ++layer) {
         FillShape(b, 0, 0, 296, 82, ranges[layer], [&](double x, double y) {
-            const double ridge = 44 + layer * 7 - 14 * std::sin(x / (23.0 + layer * 9) + layer * 1.7) -
+            const double ridge = 44 + layer * 7 -
+                                 14 * std::sin(x / (23.0 + layer * 9) + layer * 1.7) -
                                  6 * std::sin(x / 7.0 + layer);
             return y >= ridge && y < 66;
         });
     }
     FillRect(b, 0, 66, 296, 82, Paint{120, 150, 180});
-    for (int i = 0; i < 6; ++i) Stroke(b, 30 + i * 45, 71 + i % 3 * 3, 52 + i * 45, 71 + i % 3 * 3, 1, kWhite);
+    for (int i = 0; i < 6; ++i)
+        Stroke(b, 30 + i * 45, 71 + i % 3 * 3, 52 + i * 45, 71 + i % 3 * 3, 1, kWhite);
     return b;
 }
 
@@ -287,7 +315,8 @@ int main(int argc, char** argv) {
         .write(reinterpret_cast<const char*>(strip.data()), strip.size());
     WriteIcon(dir / "lexora.ico", {Icon(48), Icon(32), Icon(16)});
     WriteIcon(dir / "tray.ico", {TrayPicture(16), TrayPicture(32)});
-    if (!WriteJpeg(dir / "about_seal.jpg", AboutSeal()) || !WriteJpeg(dir / "about_scene.jpg", AboutScene())) {
+    if (!WriteJpeg(dir / "about_seal.jpg", AboutSeal()) ||
+        !WriteJpeg(dir / "about_scene.jpg", AboutScene())) {
         std::cerr << "paint_app_pictures: cannot write the About pictures\n";
         return 1;
     }

@@ -19,7 +19,7 @@ class TForm;
 class TControl;
 
 class TApplication : public TComponent {
-public:
+  public:
     TApplication();
     ~TApplication() override;
     std::string ClassName() const override { return "TApplication"; }
@@ -43,7 +43,8 @@ public:
     template <class T>
     T* CreateForm() {
         T* form = Make<T>(*this);
-        if (!mainForm_) mainForm_ = form;
+        if (!mainForm_)
+            mainForm_ = form;
         return form;
     }
 
@@ -67,7 +68,7 @@ public:
     // The task-bar button shows while any form is visible.
     void UpdateVisible();
 
-private:
+  private:
     friend class TForm;
     friend class TApplicationWindow;
     void AddForm(TForm* form);

@@ -7,20 +7,24 @@ namespace ui {
 
 TForm* ParentForm(TControl& control) {
     TControl* c = &control;
-    while (c->Parent()) c = c->Parent();
+    while (c->Parent())
+        c = c->Parent();
     return dynamic_cast<TForm*>(c);
 }
 
 TButton::TButton(TComponent& owner, TControl* parent, int left, int top, int width, int height)
     : TControl(owner, parent) {
     RegisterSuperclass(L"Button", L"TButton");
-    CreateWnd(L"TButton", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, left, top, width, height);
+    CreateWnd(L"TButton", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, left, top, width,
+              height);
 }
 
 void TButton::Click() {
-    if (OnClick) OnClick(*this);
+    if (OnClick)
+        OnClick(*this);
     if (ModalResult != 0) {
-        if (TForm* form = ParentForm(*this)) form->ModalResult = ModalResult;
+        if (TForm* form = ParentForm(*this))
+            form->ModalResult = ModalResult;
     }
 }
 
@@ -28,7 +32,8 @@ void TButton::SetDefault(bool value) {
     default_ = value;
     SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     TForm* form = ParentForm(*this);
-    if (!form) return;
+    if (!form)
+        return;
     if (value) {
         form->SetDefaultButton(this);
     } else if (form->DefaultButton() == this) {
@@ -61,7 +66,8 @@ bool TButton::SetProperty(std::string_view name, const PropertyValue& value) {
         SetDefault(flag);
         return true;
     }
-    if (SameName(name, "ModalResult")) return Extract(value, ModalResult);
+    if (SameName(name, "ModalResult"))
+        return Extract(value, ModalResult);
     return TControl::SetProperty(name, value);
 }
 

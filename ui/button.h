@@ -6,7 +6,7 @@
 namespace ui {
 
 class TButton : public TControl {
-public:
+  public:
     TButton(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TButton"; }
 
@@ -23,10 +23,10 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     bool default_ = false;
 };
 

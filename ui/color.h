@@ -9,10 +9,18 @@ namespace ui {
 using TColor = int32_t;
 
 constexpr TColor kSystemColorFlag = static_cast<TColor>(0xFF000000);
-constexpr TColor SystemColor(int index) { return kSystemColorFlag | index; }
-constexpr bool IsSystemColor(TColor c) { return (c & kSystemColorFlag) == kSystemColorFlag; }
-constexpr int SystemColorIndex(TColor c) { return c & 0xFF; }
-constexpr TColor RGBColor(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr TColor SystemColor(int index) {
+    return kSystemColorFlag | index;
+}
+constexpr bool IsSystemColor(TColor c) {
+    return (c & kSystemColorFlag) == kSystemColorFlag;
+}
+constexpr int SystemColorIndex(TColor c) {
+    return c & 0xFF;
+}
+constexpr TColor RGBColor(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // The system colour indexes the program uses (the values of COLOR_*).
 constexpr TColor clScrollBar = SystemColor(0);

@@ -32,12 +32,15 @@ uint16_t AllocateCommand(TCommandTarget& target) {
     throw std::runtime_error("菜单命令编号已用完");
 }
 
-void ReleaseCommand(uint16_t command) { Targets().erase(command); }
+void ReleaseCommand(uint16_t command) {
+    Targets().erase(command);
+}
 
 bool DispatchCommand(uint16_t command) {
     const auto& targets = Targets();
     const auto it = targets.find(command);
-    if (it == targets.end()) return false;
+    if (it == targets.end())
+        return false;
     it->second->Click();
     return true;
 }

@@ -7,10 +7,10 @@
 namespace ui {
 
 class TCommandTarget {
-public:
+  public:
     virtual void Click() = 0;
 
-protected:
+  protected:
     ~TCommandTarget() = default;
 };
 

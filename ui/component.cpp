@@ -10,7 +10,8 @@ TComponent::~TComponent() {
     FreeOwnedComponents();
     if (owner_) {
         for (const auto& sibling : owner_->owned_) {
-            if (sibling.get() != this) sibling->Notification(this);
+            if (sibling.get() != this)
+                sibling->Notification(this);
         }
     }
 }
@@ -21,7 +22,8 @@ void TComponent::FreeOwnedComponents() {
         // at the list, and it must not be freed twice.
         std::unique_ptr<TComponent> last = std::move(owned_.back());
         owned_.pop_back();
-        for (const auto& sibling : owned_) sibling->Notification(last.get());
+        for (const auto& sibling : owned_)
+            sibling->Notification(last.get());
         last->owner_ = nullptr;
         last.reset();
     }
@@ -30,20 +32,24 @@ void TComponent::FreeOwnedComponents() {
 std::vector<TComponent*> TComponent::Components() const {
     std::vector<TComponent*> out;
     out.reserve(owned_.size());
-    for (const auto& c : owned_) out.push_back(c.get());
+    for (const auto& c : owned_)
+        out.push_back(c.get());
     return out;
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
     for (const auto& c : owned_) {
-        if (SameName(c->Name, name)) return c.get();
+        if (SameName(c->Name, name))
+            return c.get();
     }
     return nullptr;
 }
 
 void TComponent::Notification(TComponent*) {}
 
-void TComponent::Adopt(std::unique_ptr<TComponent> component) { owned_.push_back(std::move(component)); }
+void TComponent::Adopt(std::unique_ptr<TComponent> component) {
+    owned_.push_back(std::move(component));
+}
 
 bool TComponent::GetProperty(std::string_view name, PropertyValue& value) const {
     if (SameName(name, "Name")) {
@@ -57,8 +63,10 @@ bool TComponent::GetProperty(std::string_view name, PropertyValue& value) const 
 }
 
 bool TComponent::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "Name")) return Extract(value, Name);
-    if (SameName(name, "Tag")) return Extract(value, Tag);
+    if (SameName(name, "Name"))
+        return Extract(value, Name);
+    if (SameName(name, "Tag"))
+        return Extract(value, Tag);
     return false;
 }
 

@@ -11,7 +11,7 @@
 namespace ui {
 
 class TComponent : public TPersistent {
-public:
+  public:
     // The owner, if any, frees this component (see Own).
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
@@ -37,12 +37,12 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     // Freeing happens in reverse order of making, before the owner's own
     // members go.
     void FreeOwnedComponents();
 
-private:
+  private:
     template <class T, class... Args>
     friend T* Make(TComponent& owner, Args&&... args);
     void Adopt(std::unique_ptr<TComponent> component);

@@ -16,10 +16,16 @@ namespace {
 // first messages arrive before it can be told its object otherwise.
 thread_local TControl* g_creating = nullptr;
 
-bool IsColorMessage(UINT msg) { return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC; }
+bool IsColorMessage(UINT msg) {
+    return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+}
 
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
 
 }  // namespace
 
@@ -43,7 +49,8 @@ LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     } catch (...) {
         ReportCurrentException();
     }
-    if (msg == WM_NCDESTROY) control->Detach();
+    if (msg == WM_NCDESTROY)
+        control->Detach();
     return message.Result;
 }
 
@@ -60,8 +67,10 @@ TControl::TControl(TComponent& owner, TControl* parent) : TComponent(&owner), pa
 }
 
 TControl::~TControl() {
-    for (TControl* child : children_) child->parent_ = nullptr;
-    if (parent_) std::erase(parent_->children_, this);
+    for (TControl* child : children_)
+        child->parent_ = nullptr;
+    if (parent_)
+        std::erase(parent_->children_, this);
     if (handle_) {
         HWND window = handle_;
         Detach();
@@ -84,14 +93,15 @@ const wchar_t* TControl::PropertyName() {
     return name.c_str();
 }
 
-void TControl::CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle, int left, int top, int width,
-                         int height, HWND ownerWindow) {
+void TControl::CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle, int left, int top,
+                         int width, int height, HWND ownerWindow) {
     g_creating = this;
     HWND parentWindow = parent_ ? parent_->Handle() : ownerWindow;
-    HWND window = CreateWindowExW(exStyle, windowClass, L"", style, left, top, width, height, parentWindow,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(exStyle, windowClass, L"", style, left, top, width, height,
+                                  parentWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
     g_creating = nullptr;
-    if (!window) throw std::runtime_error("无法创建窗口");
+    if (!window)
+        throw std::runtime_error("无法创建窗口");
     if (parent_) {
         // Child controls get an identifier, which the dialog keys need.
         static int nextId = 1000;
@@ -114,7 +124,8 @@ void TControl::Attach(HWND window) {
 }
 
 void TControl::Detach() {
-    if (!handle_) return;
+    if (!handle_)
+        return;
     RemovePropW(handle_, PropertyName());
     handle_ = nullptr;
 }
@@ -137,7 +148,8 @@ bool TControl::Reflect(TMessage& m) {
         from = reinterpret_cast<HWND>(m.LParam);
     }
     TControl* child = FromHandle(from);
-    if (!child || child == this) return false;
+    if (!child || child == this)
+        return false;
     m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
     return true;
 }
@@ -147,14 +159,17 @@ void TControl::WndProc(TMessage& m) {
         case WM_COMMAND:
         case WM_HSCROLL:
         case WM_VSCROLL:
-            if (m.LParam != 0 && Reflect(m)) return;
+            if (m.LParam != 0 && Reflect(m))
+                return;
             break;
         case WM_NOTIFY:
-            if (Reflect(m)) return;
+            if (Reflect(m))
+                return;
             break;
         case WM_SIZE:
             DefaultHandler(m);
-            for (TControl* child : children_) child->ApplyAnchors();
+            for (TControl* child : children_)
+                child->ApplyAnchors();
             return;
         case WM_CONTEXTMENU:
             if (PopupMenu && PopupMenu->AutoPopup) {
@@ -170,9 +185,12 @@ void TControl::WndProc(TMessage& m) {
             break;
         default:
             if (IsColorMessage(m.Msg)) {
-                if (Reflect(m)) return;
-            } else if (m.Msg >= CN_BASE + WM_CTLCOLORMSGBOX && m.Msg <= CN_BASE + WM_CTLCOLORSTATIC) {
-                m.Result = reinterpret_cast<intptr_t>(BackgroundBrush(reinterpret_cast<HDC>(m.WParam)));
+                if (Reflect(m))
+                    return;
+            } else if (m.Msg >= CN_BASE + WM_CTLCOLORMSGBOX &&
+                       m.Msg <= CN_BASE + WM_CTLCOLORSTATIC) {
+                m.Result =
+                    reinterpret_cast<intptr_t>(BackgroundBrush(reinterpret_cast<HDC>(m.WParam)));
                 return;
             }
             break;
@@ -199,12 +217,15 @@ HBRUSH TControl::ColorBrush() {
 void TControl::FontChanged() {
     const unsigned style = font_.Style();
     fontHandle_.reset(CreateFontW(font_.Height(), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL,
-                                  (style & fsItalic) != 0, (style & fsUnderline) != 0, (style & fsStrikeOut) != 0,
-                                  static_cast<BYTE>(font_.Charset()), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH, Widen(font_.Name()).c_str()));
-    if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), TRUE);
+                                  (style & fsItalic) != 0, (style & fsUnderline) != 0,
+                                  (style & fsStrikeOut) != 0, static_cast<BYTE>(font_.Charset()),
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, Widen(font_.Name()).c_str()));
+    if (handle_)
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), TRUE);
     for (TControl* child : children_) {
-        if (child->parentFont_) child->ParentFontChanged(font_);
+        if (child->parentFont_)
+            child->ParentFontChanged(font_);
     }
 }
 
@@ -215,7 +236,8 @@ void TControl::ParentFontChanged(const TFont& font) {
 
 RECT TControl::BoundsRect() const {
     RECT r{};
-    if (!handle_) return r;
+    if (!handle_)
+        return r;
     GetWindowRect(handle_, &r);
     if (HWND parentWindow = GetAncestor(handle_, GA_PARENT); parentWindow && parent_) {
         MapWindowPoints(HWND_DESKTOP, parentWindow, reinterpret_cast<POINT*>(&r), 2);
@@ -224,7 +246,8 @@ RECT TControl::BoundsRect() const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    if (handle_) MoveWindow(handle_, left, top, width, height, TRUE);
+    if (handle_)
+        MoveWindow(handle_, left, top, width, height, TRUE);
     designBounds_ = BoundsRect();
     if (parent_) {
         const RECT pr = parent_->ClientRect();
@@ -234,7 +257,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 RECT TControl::ClientRect() const {
     RECT r{};
-    if (handle_) GetClientRect(handle_, &r);
+    if (handle_)
+        GetClientRect(handle_, &r);
     return r;
 }
 
@@ -248,7 +272,8 @@ void TControl::SetAnchors(unsigned anchors) {
 }
 
 void TControl::ApplyAnchors() {
-    if (!handle_ || !parent_ || anchors_ == (akLeft | akTop)) return;
+    if (!handle_ || !parent_ || anchors_ == (akLeft | akTop))
+        return;
     const RECT pr = parent_->ClientRect();
     const int dw = Width(pr) - designParentSize_.cx;
     const int dh = Height(pr) - designParentSize_.cy;
@@ -268,7 +293,8 @@ void TControl::ApplyAnchors() {
 }
 
 std::string TControl::Caption() const {
-    if (!handle_) return {};
+    if (!handle_)
+        return {};
     const int n = GetWindowTextLengthW(handle_);
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
     GetWindowTextW(handle_, text.data(), n + 1);
@@ -277,7 +303,8 @@ std::string TControl::Caption() const {
 }
 
 void TControl::SetCaption(std::string_view caption) {
-    if (handle_) SetWindowTextW(handle_, Widen(caption).c_str());
+    if (handle_)
+        SetWindowTextW(handle_, Widen(caption).c_str());
 }
 
 void TControl::SetColor(TColor color) {
@@ -286,41 +313,54 @@ void TControl::SetColor(TColor color) {
     ColorChanged();
 }
 
-TColor TControl::Color() const { return parentColor_ && parent_ ? parent_->Color() : color_; }
+TColor TControl::Color() const {
+    return parentColor_ && parent_ ? parent_->Color() : color_;
+}
 
 void TControl::SetParentBackground(bool value) {
     parentBackground_ = value;
     Invalidate();
 }
 
-bool TControl::Visible() const { return handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool TControl::Visible() const {
+    return handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 void TControl::SetVisible(bool visible) {
-    if (!handle_ || visible == Visible()) return;
+    if (!handle_ || visible == Visible())
+        return;
     ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
     Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
 }
 
-bool TControl::Enabled() const { return handle_ && IsWindowEnabled(handle_); }
+bool TControl::Enabled() const {
+    return handle_ && IsWindowEnabled(handle_);
+}
 
 void TControl::SetEnabled(bool enabled) {
-    if (!handle_ || enabled == Enabled()) return;
+    if (!handle_ || enabled == Enabled())
+        return;
     EnableWindow(handle_, enabled);
     Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetFocus() {
-    if (handle_) ::SetFocus(handle_);
+    if (handle_)
+        ::SetFocus(handle_);
 }
 
-bool TControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TControl::Focused() const {
+    return handle_ && GetFocus() == handle_;
+}
 
 void TControl::Invalidate() {
-    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
 }
 
 COLORREF TControl::ColorToRGB(TColor color) {
-    return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color)) : static_cast<COLORREF>(color & 0xFFFFFF);
+    return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color))
+                                : static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
 bool TControl::GetProperty(std::string_view name, PropertyValue& value) const {
@@ -361,23 +401,29 @@ bool TControl::SetProperty(std::string_view name, const PropertyValue& value) {
     int64_t number = 0;
     const RECT r = BoundsRect();
     if (SameName(name, "Caption")) {
-        if (!Extract(value, text)) return false;
+        if (!Extract(value, text))
+            return false;
         SetCaption(text);
     } else if (SameName(name, "Color")) {
-        if (!Extract(value, number)) return false;
+        if (!Extract(value, number))
+            return false;
         SetColor(static_cast<TColor>(number));
     } else if (SameName(name, "ParentBackground")) {
-        if (!Extract(value, flag)) return false;
+        if (!Extract(value, flag))
+            return false;
         SetParentBackground(flag);
     } else if (SameName(name, "Visible")) {
-        if (!Extract(value, flag)) return false;
+        if (!Extract(value, flag))
+            return false;
         SetVisible(flag);
     } else if (SameName(name, "Enabled")) {
-        if (!Extract(value, flag)) return false;
+        if (!Extract(value, flag))
+            return false;
         SetEnabled(flag);
     } else if (SameName(name, "Left") || SameName(name, "Top") || SameName(name, "Width") ||
                SameName(name, "Height")) {
-        if (!Extract(value, number)) return false;
+        if (!Extract(value, number))
+            return false;
         const int v = static_cast<int>(number);
         const bool isLeft = SameName(name, "Left"), isTop = SameName(name, "Top");
         const bool isWidth = SameName(name, "Width");

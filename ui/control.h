@@ -26,7 +26,7 @@ using TNotifyEvent = std::function<void(TComponent& sender)>;
 enum TAnchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 
 class TControl : public TComponent {
-public:
+  public:
     // `parent` is the control whose window holds this one (null for forms).
     TControl(TComponent& owner, TControl* parent);
     ~TControl() override;
@@ -81,11 +81,11 @@ public:
     // The colour as the system draws it (system colours resolved).
     static COLORREF ColorToRGB(TColor color);
 
-protected:
+  protected:
     // Makes the window, of one of our registered classes. Children take the
     // parent's window as parent; forms pass their owner window.
-    void CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle, int left, int top, int width,
-                   int height, HWND ownerWindow = nullptr);
+    void CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle, int left, int top,
+                   int width, int height, HWND ownerWindow = nullptr);
 
     // The control's own handling; what it does not handle goes to
     // DefaultHandler. Derived controls handle their messages and call this.
@@ -105,7 +105,7 @@ protected:
     // The brush of Color, or of the parent's colour with ParentBackground.
     HBRUSH ColorBrush();
 
-private:
+  private:
     friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
     void Attach(HWND window);
     void Detach();

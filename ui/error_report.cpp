@@ -17,11 +17,14 @@ std::string& Caption() {
 
 }  // namespace
 
-void SetErrorReportCaption(std::string caption) { Caption() = std::move(caption); }
+void SetErrorReportCaption(std::string caption) {
+    Caption() = std::move(caption);
+}
 
 void ReportError(std::string_view text) {
     HWND owner = GetActiveWindow();
-    MessageBoxW(owner, Widen(ErrorReportText(text)).c_str(), Widen(Caption()).c_str(), MB_OK | MB_ICONSTOP);
+    MessageBoxW(owner, Widen(ErrorReportText(text)).c_str(), Widen(Caption()).c_str(),
+                MB_OK | MB_ICONSTOP);
 }
 
 void ReportCurrentException() noexcept {

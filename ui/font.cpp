@@ -17,7 +17,9 @@ int TFont::Size() const {
     return (h * 72 + kPixelsPerInch / 2) / kPixelsPerInch;
 }
 
-void TFont::SetSize(int points) { SetHeight(-((points * kPixelsPerInch + 36) / 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-((points * kPixelsPerInch + 36) / 72));
+}
 
 void TFont::SetColor(TColor color) {
     color_ = color;
@@ -91,7 +93,8 @@ bool TFont::SetProperty(std::string_view name, const PropertyValue& value) {
 }
 
 void TFont::Changed() {
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
 }
 
 }  // namespace ui

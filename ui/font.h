@@ -17,7 +17,7 @@ constexpr int kGb2312Charset = 134;
 constexpr int kPixelsPerInch = 96;
 
 class TFont : public TPersistent {
-public:
+  public:
     // Called after every change (the control then gives its window the new font).
     std::function<void()> OnChange;
 
@@ -43,7 +43,7 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     void Changed();
 
     std::string name_ = "宋体";

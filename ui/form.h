@@ -19,10 +19,11 @@ constexpr int mrOk = 1;
 constexpr int mrCancel = 2;
 
 class TForm : public TControl {
-public:
+  public:
     // `windowClass` is the form's class name ("TForm1"), which is also its
     // window class.
-    TForm(TComponent& owner, const wchar_t* windowClass, TFormBorderStyle borderStyle, TPosition position);
+    TForm(TComponent& owner, const wchar_t* windowClass, TFormBorderStyle borderStyle,
+          TPosition position);
     ~TForm() override;
     std::string ClassName() const override { return className_; }
 
@@ -46,14 +47,14 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     // Whether the form may close; the main window's histories are saved here.
     virtual bool CloseQuery() { return true; }
     // The system-command handling; derived forms may handle a command first.
     virtual void WMSysCommand(TMessage& message);
 
-private:
+  private:
     void PlaceOnFirstShow();
 
     std::string className_;

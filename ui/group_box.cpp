@@ -8,8 +8,8 @@ namespace ui {
 TGroupBox::TGroupBox(TComponent& owner, TControl* parent, int left, int top, int width, int height)
     : TControl(owner, parent) {
     RegisterOwnClass(L"TGroupBox", CS_HREDRAW | CS_VREDRAW);
-    CreateWnd(L"TGroupBox", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, left, top,
-              width, height);
+    CreateWnd(L"TGroupBox", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+              WS_EX_CONTROLPARENT, left, top, width, height);
 }
 
 void TGroupBox::Paint(HDC dc) {
@@ -22,7 +22,8 @@ void TGroupBox::Paint(HDC dc) {
     RECT frame = r;
     frame.top = text.cy / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (caption.empty()) return;
+    if (caption.empty())
+        return;
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     RECT band{6, 0, 8 + extent.cx + 2, extent.cy};
@@ -38,7 +39,8 @@ void TGroupBox::WndProc(TMessage& m) {
             PAINTSTRUCT ps;
             HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
             Paint(dc);
-            if (!m.WParam) EndPaint(Handle(), &ps);
+            if (!m.WParam)
+                EndPaint(Handle(), &ps);
             return;
         }
         case WM_ERASEBKGND:

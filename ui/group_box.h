@@ -6,14 +6,14 @@
 namespace ui {
 
 class TGroupBox : public TControl {
-public:
+  public:
     TGroupBox(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TGroupBox"; }
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     void Paint(HDC dc);
 };
 

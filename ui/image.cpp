@@ -29,8 +29,8 @@ void TImage::WndProc(TMessage& m) {
             info.bmiHeader.biPlanes = 1;
             info.bmiHeader.biBitCount = 32;
             info.bmiHeader.biCompression = BI_RGB;
-            SetDIBitsToDevice(dc, 0, 0, picture_.Width(), picture_.Height(), 0, 0, 0, picture_.Height(),
-                              picture_.Row(0), &info, DIB_RGB_COLORS);
+            SetDIBitsToDevice(dc, 0, 0, picture_.Width(), picture_.Height(), 0, 0, 0,
+                              picture_.Height(), picture_.Row(0), &info, DIB_RGB_COLORS);
         }
         EndPaint(Handle(), &ps);
         return;

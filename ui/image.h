@@ -7,17 +7,17 @@
 namespace ui {
 
 class TImage : public TControl {
-public:
+  public:
     TImage(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TImage"; }
 
     const skin::Bitmap& Picture() const { return picture_; }
     void SetPicture(skin::Bitmap picture);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     skin::Bitmap picture_;
 };
 

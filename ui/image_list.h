@@ -9,7 +9,7 @@
 namespace ui {
 
 class TImageList : public TComponent {
-public:
+  public:
     TImageList(TComponent& owner, int width, int height);
     std::string ClassName() const override { return "TImageList"; }
 
@@ -21,7 +21,7 @@ public:
     int Height() const { return height_; }
     HIMAGELIST Handle() const { return list_.get(); }
 
-private:
+  private:
     int width_;
     int height_;
     OwnedImageList list_;

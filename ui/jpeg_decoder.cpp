@@ -26,7 +26,8 @@ void SilentMessage(j_common_ptr) {}
 // Only plain C objects live in this function's frame, so jumping out of
 // libjpeg into it skips no destructor. Rows go into `rgb`, three bytes a
 // pixel; false when libjpeg gave up on the data.
-bool DecodeRgb(const uint8_t* data, size_t size, std::vector<uint8_t>& rgb, int& width, int& height) {
+bool DecodeRgb(const uint8_t* data, size_t size, std::vector<uint8_t>& rgb, int& width,
+               int& height) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -58,11 +59,13 @@ bool DecodeRgb(const uint8_t* data, size_t size, std::vector<uint8_t>& rgb, int&
 std::optional<skin::Bitmap> DecodeJpeg(const uint8_t* data, size_t size) {
     std::vector<uint8_t> rgb;
     int width = 0, height = 0;
-    if (size == 0 || !DecodeRgb(data, size, rgb, width, height)) return std::nullopt;
+    if (size == 0 || !DecodeRgb(data, size, rgb, width, height))
+        return std::nullopt;
     skin::Bitmap picture(width, height);
     for (int y = 0; y < height; ++y) {
         const uint8_t* in = rgb.data() + static_cast<size_t>(y) * width * 3;
-        for (int x = 0; x < width; ++x) picture.At(x, y) = skin::MakePixel(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
+        for (int x = 0; x < width; ++x)
+            picture.At(x, y) = skin::MakePixel(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
     }
     return picture;
 }

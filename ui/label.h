@@ -6,7 +6,7 @@
 namespace ui {
 
 class TLabel : public TControl {
-public:
+  public:
     TLabel(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TLabel"; }
 };

@@ -8,7 +8,7 @@
 namespace ui {
 
 class TListBox : public TControl {
-public:
+  public:
     TListBox(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TListBox"; }
 
@@ -30,7 +30,7 @@ public:
 
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 };
 

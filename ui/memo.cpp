@@ -8,7 +8,8 @@ TMemo::TMemo(TComponent& owner, TControl* parent, int left, int top, int width, 
     : TControl(owner, parent) {
     RegisterSuperclass(L"Edit", L"TMemo");
     CreateWnd(L"TMemo",
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                  ES_WANTRETURN,
               WS_EX_CLIENTEDGE, left, top, width, height);
     // Without a limit of its own an edit control stops at 32 767 characters.
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);

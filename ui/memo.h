@@ -6,7 +6,7 @@
 namespace ui {
 
 class TMemo : public TControl {
-public:
+  public:
     TMemo(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TMemo"; }
 

@@ -27,7 +27,8 @@ TMenuItem::~TMenuItem() {
 
 void TMenuItem::SetMenu(TMenu* menu) {
     menu_ = menu;
-    for (TMenuItem* child : items_) child->SetMenu(menu);
+    for (TMenuItem* child : items_)
+        child->SetMenu(menu);
 }
 
 void TMenuItem::SetCaption(std::string caption) {
@@ -51,12 +52,14 @@ void TMenuItem::SetEnabled(bool enabled) {
 }
 
 void TMenuItem::Click() {
-    if (enabled_ && OnClick) OnClick(*this);
+    if (enabled_ && OnClick)
+        OnClick(*this);
 }
 
 void TMenuItem::Add(TMenuItem* item) {
     const bool first = items_.empty();
-    if (first && !rootHandle_) handle_.reset(CreatePopupMenu());
+    if (first && !rootHandle_)
+        handle_.reset(CreatePopupMenu());
     item->parent_ = this;
     item->SetMenu(menu_);
     items_.push_back(item);
@@ -66,18 +69,21 @@ void TMenuItem::Add(TMenuItem* item) {
     mii.wID = item->command_;
     InsertMenuItemW(Handle(), static_cast<UINT>(items_.size() - 1), TRUE, &mii);
     item->UpdateEntry();
-    if (first) UpdateEntry();
+    if (first)
+        UpdateEntry();
     Changed();
 }
 
 void TMenuItem::UpdateEntry() {
-    if (!parent_) return;
+    if (!parent_)
+        return;
     const std::wstring text = Widen(caption_);
     MENUITEMINFOW mii{};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     mii.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
-    mii.fState = (checked_ ? MFS_CHECKED : 0) | (default_ ? MFS_DEFAULT : 0) | (enabled_ ? 0 : MFS_DISABLED);
+    mii.fState =
+        (checked_ ? MFS_CHECKED : 0) | (default_ ? MFS_DEFAULT : 0) | (enabled_ ? 0 : MFS_DISABLED);
     mii.dwTypeData = const_cast<wchar_t*>(text.c_str());
     mii.hSubMenu = handle_.get();
     SetMenuItemInfoW(parent_->Handle(), command_, FALSE, &mii);
@@ -85,7 +91,8 @@ void TMenuItem::UpdateEntry() {
 
 void TMenuItem::Changed() {
     UpdateEntry();
-    if (menu_) menu_->Changed();
+    if (menu_)
+        menu_->Changed();
 }
 
 bool TMenuItem::GetProperty(std::string_view name, PropertyValue& value) const {
@@ -129,18 +136,22 @@ TMenu::TMenu(TComponent& owner, HMENU handle)
 void TMenu::Changed() {
     if (WindowHandle) {
         DrawMenuBar(WindowHandle);
-        if (TControl* form = TControl::FromHandle(WindowHandle)) form->Perform(CM_MENUCHANGED);
+        if (TControl* form = TControl::FromHandle(WindowHandle))
+            form->Perform(CM_MENUCHANGED);
     }
 }
 
-TMenu::~TMenu() { FreeOwnedComponents(); }
+TMenu::~TMenu() {
+    FreeOwnedComponents();
+}
 
 TMainMenu::TMainMenu(TComponent& owner) : TMenu(owner, CreateMenu()) {}
 
 TPopupMenu::TPopupMenu(TComponent& owner) : TMenu(owner, CreatePopupMenu()) {}
 
 void TPopupMenu::Popup(int x, int y) {
-    TrackPopupMenuEx(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, Application().Handle(), nullptr);
+    TrackPopupMenuEx(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, Application().Handle(),
+                     nullptr);
 }
 
 }  // namespace ui

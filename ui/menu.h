@@ -18,7 +18,7 @@ namespace ui {
 class TMenu;
 
 class TMenuItem : public TComponent, public TCommandTarget {
-public:
+  public:
     explicit TMenuItem(TComponent& owner);
     ~TMenuItem() override;
     std::string ClassName() const override { return "TMenuItem"; }
@@ -49,7 +49,7 @@ public:
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     friend class TMenu;
     void UpdateEntry();
     void Changed();
@@ -68,31 +68,31 @@ private:
 };
 
 class TMenu : public TComponent {
-public:
+  public:
     // Items: the root item, whose sub-items are the menu's entries.
     TMenuItem* const Items;
     HMENU Handle() const { return handle_.get(); }
     // The window whose menu bar shows this menu (main menus only).
     HWND WindowHandle = nullptr;
 
-protected:
+  protected:
     TMenu(TComponent& owner, HMENU handle);
     ~TMenu() override;
 
-private:
+  private:
     friend class TMenuItem;
     void Changed();
     OwnedMenu handle_;
 };
 
 class TMainMenu : public TMenu {
-public:
+  public:
     explicit TMainMenu(TComponent& owner);
     std::string ClassName() const override { return "TMainMenu"; }
 };
 
 class TPopupMenu : public TMenu {
-public:
+  public:
     explicit TPopupMenu(TComponent& owner);
     std::string ClassName() const override { return "TPopupMenu"; }
 

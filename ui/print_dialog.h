@@ -9,11 +9,12 @@ namespace ui {
 
 // A printer device context, deleted when it goes.
 class PrinterDC {
-public:
+  public:
     PrinterDC() = default;
     explicit PrinterDC(HDC dc) : dc_(dc) {}
     ~PrinterDC() {
-        if (dc_) DeleteDC(dc_);
+        if (dc_)
+            DeleteDC(dc_);
     }
     PrinterDC(PrinterDC&& o) noexcept : dc_(o.dc_) { o.dc_ = nullptr; }
     PrinterDC& operator=(PrinterDC&&) = delete;
@@ -21,12 +22,12 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HDC dc_ = nullptr;
 };
 
 class TPrintDialog : public TComponent {
-public:
+  public:
     explicit TPrintDialog(TComponent& owner);
     std::string ClassName() const override { return "TPrintDialog"; }
 

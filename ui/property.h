@@ -17,7 +17,7 @@ using PropertyValue = std::variant<bool, int64_t, std::string, TPersistent*>;
 // An object whose properties can be reached by name. Names compare without
 // regard to letter case.
 class TPersistent {
-public:
+  public:
     virtual ~TPersistent() = default;
     // The value of the named property, or nothing when the object has none.
     virtual bool GetProperty(std::string_view name, PropertyValue& value) const;
@@ -40,8 +40,8 @@ bool Extract(const PropertyValue& value, T& out) {
 }
 // Integers of any width travel as int64_t.
 template <class T>
-    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, int64_t>)
-bool Extract(const PropertyValue& value, T& out) {
+requires(std::is_integral_v<T> && !std::is_same_v<T, bool> &&
+         !std::is_same_v<T, int64_t>) bool Extract(const PropertyValue& value, T& out) {
     if (const int64_t* p = std::get_if<int64_t>(&value)) {
         out = static_cast<T>(*p);
         return true;

@@ -18,11 +18,13 @@ bool TSaveDialog::Execute(HWND ownerWindow) {
     // The filter's pairs are separated by NUL characters and end with two.
     std::wstring filter = Widen(Filter);
     for (wchar_t& c : filter) {
-        if (c == L'|') c = L'\0';
+        if (c == L'|')
+            c = L'\0';
     }
     filter.append(2, L'\0');
     std::wstring extension = Widen(DefaultExt);
-    if (!extension.empty() && extension.front() == L'.') extension.erase(0, 1);
+    if (!extension.empty() && extension.front() == L'.')
+        extension.erase(0, 1);
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring proposed = Widen(FileName);
     proposed.copy(file.data(), std::min(proposed.size(), file.size() - 1));

@@ -10,7 +10,7 @@
 namespace ui {
 
 class TSaveDialog : public TComponent {
-public:
+  public:
     explicit TSaveDialog(TComponent& owner);
     std::string ClassName() const override { return "TSaveDialog"; }
 

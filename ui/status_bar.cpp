@@ -7,11 +7,13 @@
 
 namespace ui {
 
-TStatusBar::TStatusBar(TComponent& owner, TControl* parent, int left, int top, int width, int height)
+TStatusBar::TStatusBar(TComponent& owner, TControl* parent, int left, int top, int width,
+                       int height)
     : TControl(owner, parent) {
     RegisterSuperclass(STATUSCLASSNAMEW, L"TStatusBar");
-    CreateWnd(L"TStatusBar", WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, left, top,
-              width, height);
+    CreateWnd(L"TStatusBar",
+              WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, left,
+              top, width, height);
 }
 
 void TStatusBar::SetPanels(const std::vector<int>& widths) {
@@ -26,7 +28,8 @@ void TStatusBar::SetPanels(const std::vector<int>& widths) {
 }
 
 void TStatusBar::SetPanelText(int panel, std::string_view text, TAlignment alignment) {
-    if (panel < 0 || panel >= static_cast<int>(texts_.size())) return;
+    if (panel < 0 || panel >= static_cast<int>(texts_.size()))
+        return;
     texts_[panel] = std::string(text);
     // Tabs in front of the text centre it (one) or align it right (two).
     const std::wstring prefix = alignment == TAlignment::taCenter         ? L"\t"

@@ -16,10 +16,13 @@ TTreeView::TTreeView(TComponent& owner, TControl* parent, int left, int top, int
     SetColor(clWindow);
 }
 
-void TTreeView::SetIndent(int pixels) { SendMessageW(Handle(), TVM_SETINDENT, pixels, 0); }
+void TTreeView::SetIndent(int pixels) {
+    SendMessageW(Handle(), TVM_SETINDENT, pixels, 0);
+}
 
 void TTreeView::SetImages(TImageList* images) {
-    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
 }
 
 HTREEITEM TTreeView::AddChild(HTREEITEM parent, std::string_view text, int imageIndex) {
@@ -31,10 +34,13 @@ HTREEITEM TTreeView::AddChild(HTREEITEM parent, std::string_view text, int image
     insert.item.pszText = const_cast<wchar_t*>(wide.c_str());
     insert.item.iImage = imageIndex;
     insert.item.iSelectedImage = imageIndex;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-void TTreeView::Clear() { SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
+void TTreeView::Clear() {
+    SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
 
 HTREEITEM TTreeView::Selected() const {
     return reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
@@ -47,14 +53,16 @@ std::string TTreeView::NodeText(HTREEITEM node) const {
     item.hItem = node;
     item.pszText = buffer;
     item.cchTextMax = 512;
-    if (!SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return {};
+    if (!SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+        return {};
     return Narrow(buffer);
 }
 
 int TTreeView::Level(HTREEITEM node) const {
     int level = 0;
-    while ((node = reinterpret_cast<HTREEITEM>(
-                SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)))) != nullptr) {
+    while ((node = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_PARENT,
+                                                            reinterpret_cast<LPARAM>(node)))) !=
+           nullptr) {
         ++level;
     }
     return level;
@@ -64,7 +72,8 @@ void TTreeView::WndProc(TMessage& m) {
     if (m.Msg == CN_BASE + WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
         if (header->code == TVN_SELCHANGEDW) {
-            if (OnChange) OnChange(*this);
+            if (OnChange)
+                OnChange(*this);
             return;
         }
     }

@@ -14,7 +14,7 @@ namespace ui {
 class TImageList;
 
 class TTreeView : public TControl {
-public:
+  public:
     TTreeView(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TTreeView"; }
 
@@ -34,7 +34,7 @@ public:
 
     bool GetProperty(std::string_view name, PropertyValue& value) const override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 };
 

@@ -11,13 +11,14 @@ namespace ui {
 
 template <class Handle, class Close>
 class Owned {
-public:
+  public:
     Owned() = default;
     explicit Owned(Handle h) : h_(h) {}
     ~Owned() { reset(); }
     Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, Handle{})) {}
     Owned& operator=(Owned&& o) noexcept {
-        if (this != &o) reset(std::exchange(o.h_, Handle{}));
+        if (this != &o)
+            reset(std::exchange(o.h_, Handle{}));
         return *this;
     }
     Owned(const Owned&) = delete;
@@ -26,12 +27,13 @@ public:
     Handle get() const { return h_; }
     explicit operator bool() const { return h_ != Handle{}; }
     void reset(Handle h = Handle{}) {
-        if (h_ != Handle{}) Close{}(h_);
+        if (h_ != Handle{})
+            Close{}(h_);
         h_ = h;
     }
     Handle release() { return std::exchange(h_, Handle{}); }
 
-private:
+  private:
     Handle h_{};
 };
 
@@ -61,27 +63,27 @@ using OwnedHandle = Owned<HANDLE, CloseKernelHandle>;
 
 // A device context of a window, released when it goes.
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDC() { ReleaseDC(window_, dc_); }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // Selects an object into a device context and puts the old one back.
 class Selection {
-public:
+  public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~Selection() { SelectObject(dc_, old_); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

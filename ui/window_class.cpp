@@ -15,10 +15,12 @@ std::map<std::wstring, WNDPROC>& Classes() {
 
 WNDPROC RegisterSuperclass(const wchar_t* systemClass, const wchar_t* name) {
     auto& classes = Classes();
-    if (auto it = classes.find(name); it != classes.end()) return it->second;
+    if (auto it = classes.find(name); it != classes.end())
+        return it->second;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(nullptr, systemClass, &wc)) return DefWindowProcW;
+    if (!GetClassInfoExW(nullptr, systemClass, &wc))
+        return DefWindowProcW;
     const WNDPROC systemProc = wc.lpfnWndProc;
     wc.lpfnWndProc = ControlWndProc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -32,7 +34,8 @@ WNDPROC RegisterSuperclass(const wchar_t* systemClass, const wchar_t* name) {
 
 void RegisterOwnClass(const wchar_t* name, UINT classStyle, HICON icon) {
     auto& classes = Classes();
-    if (classes.count(name)) return;
+    if (classes.count(name))
+        return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = classStyle;

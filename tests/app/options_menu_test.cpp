@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "scratch_directory.h"
 #include "app/options_menu.h"
+#include "scratch_directory.h"
 
 using settings::OptionsView;
 using settings::SettingsFile;

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "scratch_directory.h"
 #include "app/settings_file.h"
+#include "scratch_directory.h"
 #include "store/gbk_text.h"
 
 using settings::SettingsFile;

@@ -194,7 +194,8 @@ TEST_F(MainWindow, TheTrayIconOpensItsMenuWithTheDefaultItemFirst) {
          w = FindWindowExW(nullptr, w, L"TTrayIconHandler", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
-        if (owner == app.ProcessId()) handler = w;
+        if (owner == app.ProcessId())
+            handler = w;
     }
     ASSERT_NE(handler, nullptr);
     // The shell's notification of a right button-down on the icon (id 1).
@@ -202,10 +203,12 @@ TEST_F(MainWindow, TheTrayIconOpensItsMenuWithTheDefaultItemFirst) {
     HWND menuWindow = nullptr;
     for (int i = 0; i < 500 && !menuWindow; ++i) {
         menuWindow = FindWindowW(L"#32768", nullptr);
-        if (!menuWindow) Sleep(10);
+        if (!menuWindow)
+            Sleep(10);
     }
     ASSERT_NE(menuWindow, nullptr);
-    const auto items = probe->MenuItems(reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0)));
+    const auto items =
+        probe->MenuItems(reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0)));
     EXPECT_EQ(Captions(items), (Texts{L"打开界面", L"-", L"退出"}));
     ASSERT_EQ(items.size(), 3u);
     EXPECT_TRUE(items[0].isDefault);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "lookup/search_history.h"
 #include "app/scratch_directory.h"
+#include "lookup/search_history.h"
 #include "store/gbk_text.h"
 
 using lookup::HistoryBox;

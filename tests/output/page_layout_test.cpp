@@ -10,11 +10,12 @@ namespace {
 // Every character is as wide as its point size; ascent and descent are the
 // size and a quarter of it.
 class GridMeasure : public output::TextMeasure {
-public:
+  public:
     std::vector<int> Widths(const output::RunStyle& style, const std::string& text) override {
         std::vector<int> widths;
         for (size_t i = 0; i < text.size(); ++i) {
-            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) widths.push_back(style.pointSize);
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+                widths.push_back(style.pointSize);
         }
         return widths;
     }
@@ -22,12 +23,15 @@ public:
     int Descent(const output::RunStyle& style) override { return style.pointSize / 4; }
 };
 
-EntryDocument Doc(std::initializer_list<lookup::EntryLine> lines) { return EntryDocument{lines}; }
+EntryDocument Doc(std::initializer_list<lookup::EntryLine> lines) {
+    return EntryDocument{lines};
+}
 
 std::string AllText(const std::vector<output::Page>& pages) {
     std::string text;
     for (const auto& page : pages) {
-        for (const auto& f : page.fragments) text += f.text;
+        for (const auto& f : page.fragments)
+            text += f.text;
     }
     return text;
 }
@@ -36,9 +40,10 @@ std::string AllText(const std::vector<output::Page>& pages) {
 
 TEST(PageLayout, CentresTheNameAndSetsRunsSideBySideOnOneBaseline) {
     GridMeasure measure;
-    const auto pages = LayOutPages(
-        Doc({{{{"按图索骥", 12, true, false}}, true}, {{{"注音：", 9, true, true}, {"àn tú", 12, false, false}}, false}}),
-        measure, 120, 1000);
+    const auto pages =
+        LayOutPages(Doc({{{{"按图索骥", 12, true, false}}, true},
+                         {{{"注音：", 9, true, true}, {"àn tú", 12, false, false}}, false}}),
+                    measure, 120, 1000);
     ASSERT_EQ(pages.size(), 1u);
     const auto& f = pages[0].fragments;
     ASSERT_EQ(f.size(), 3u);
@@ -54,7 +59,8 @@ TEST(PageLayout, CentresTheNameAndSetsRunsSideBySideOnOneBaseline) {
 
 TEST(PageLayout, WrapsAtCharactersButKeepsPinyinSyllablesWhole) {
     GridMeasure measure;
-    auto pages = LayOutPages(Doc({{{{"一二三四五六七", 10, false, false}}, false}}), measure, 35, 1000);
+    auto pages =
+        LayOutPages(Doc({{{{"一二三四五六七", 10, false, false}}, false}}), measure, 35, 1000);
     ASSERT_EQ(pages[0].fragments.size(), 3u);
     EXPECT_EQ(pages[0].fragments[0].text, "一二三");
     EXPECT_EQ(pages[0].fragments[1].text, "四五六");
@@ -79,7 +85,8 @@ TEST(PageLayout, FlowsFromPageToPageWithoutLosingText) {
     ASSERT_GT(pages.size(), 5u);
     EXPECT_EQ(AllText(pages), expected);
     for (const auto& page : pages) {
-        for (const auto& f : page.fragments) EXPECT_LE(f.y + 2, 100);
+        for (const auto& f : page.fragments)
+            EXPECT_LE(f.y + 2, 100);
     }
 }
 

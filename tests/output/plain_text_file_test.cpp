@@ -8,5 +8,6 @@ TEST(PlainTextFile, IsGbkWithCarriageReturnLineFeedBetweenLines) {
               "\xCA\xD7\xD7\xD6\xC4\xB8\xA3\xBA"
               "ATSJ\r\n\r\nab");
     EXPECT_EQ(output::PlainTextFileBytes(""), "");
-    EXPECT_EQ(output::PlainTextFileBytes("a\r\n"), "a\r\n") << "the view's own line breaks, no more";
+    EXPECT_EQ(output::PlainTextFileBytes("a\r\n"), "a\r\n")
+        << "the view's own line breaks, no more";
 }

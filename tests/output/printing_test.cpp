@@ -13,10 +13,11 @@ namespace {
 
 // Pages as enhanced metafiles measured for the screen; records the job.
 class MetafileTarget : public output::PrintTarget {
-public:
+  public:
     MetafileTarget() : screen_(GetDC(nullptr)) {}
     ~MetafileTarget() override {
-        for (HENHMETAFILE page : pages) DeleteEnhMetaFile(page);
+        for (HENHMETAFILE page : pages)
+            DeleteEnhMetaFile(page);
         ReleaseDC(nullptr, screen_);
     }
     HDC ReferenceDC() override { return screen_; }
@@ -33,7 +34,7 @@ public:
     std::vector<HENHMETAFILE> pages;
     bool ended = false;
 
-private:
+  private:
     HDC screen_;
     HDC page_ = nullptr;
 };
@@ -58,7 +59,8 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
             content->colours.push_back(reinterpret_cast<const EMRSETTEXTCOLOR*>(record)->crColor);
             break;
         case EMR_EXTCREATEFONTINDIRECTW:
-            content->fonts.push_back(reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont);
+            content->fonts.push_back(
+                reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont);
             break;
     }
     return 1;
@@ -76,14 +78,18 @@ lookup::EntryDocument Entry(int storyLines) {
     doc.lines.push_back({{{"首字母：", 9, true, true}, {"ATSJ", 9, false, false}}, false});
     doc.lines.push_back({});
     for (int i = 0; i < storyLines; ++i) {
-        doc.lines.push_back({{{"典故：", 9, true, true}, {"第" + std::to_string(i) + "行按照画像去寻求好马。", 9, false, false}}, false});
+        doc.lines.push_back(
+            {{{"典故：", 9, true, true},
+              {"第" + std::to_string(i) + "行按照画像去寻求好马。", 9, false, false}},
+             false});
     }
     return doc;
 }
 
 std::wstring TextOf(const lookup::EntryDocument& doc) {
     std::wstring text;
-    for (const auto& line : doc.lines) text += Widen(line.Text());
+    for (const auto& line : doc.lines)
+        text += Widen(line.Text());
     return text;
 }
 
@@ -104,11 +110,13 @@ TEST(Printing, PutsTheWholeEntryOnAPageUnderTheJobsNameInItsFormat) {
     ASSERT_EQ(target.pages.size(), 1u);
     const PageContent page = Content(target.pages[0]);
     EXPECT_EQ(page.text, TextOf(doc));
-    EXPECT_NE(std::find(page.colours.begin(), page.colours.end(), RGB(0, 128, 0)), page.colours.end())
+    EXPECT_NE(std::find(page.colours.begin(), page.colours.end(), RGB(0, 128, 0)),
+              page.colours.end())
         << "green labels";
     bool boldName = false, face = true;
     for (const LOGFONTW& f : page.fonts) {
-        if (f.lfWeight >= FW_BOLD && f.lfHeight == -16) boldName = true;  // 12 points at 96 dots per inch
+        if (f.lfWeight >= FW_BOLD && f.lfHeight == -16)
+            boldName = true;  // 12 points at 96 dots per inch
         face = face && std::wstring(f.lfFaceName) == L"宋体" && f.lfCharSet == ui::kGb2312Charset;
     }
     EXPECT_TRUE(boldName);

@@ -9,7 +9,8 @@ using skin::ReadBmp;
 namespace {
 
 void Put(std::vector<uint8_t>& v, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        v.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 // A BMP with a 40-byte header; `extra` (palette or masks) follows the header.
@@ -42,7 +43,8 @@ std::vector<uint8_t> MakeBmp(int width, int height, int bpp, uint32_t compressio
 TEST(BmpFile, RoundTripsAPictureThroughTheWriter) {
     Bitmap b(5, 3);
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) b.At(x, y) = MakePixel(x * 50, y * 100, 255 - x * 10);
+        for (int x = 0; x < 5; ++x)
+            b.At(x, y) = MakePixel(x * 50, y * 100, 255 - x * 10);
     }
     const auto file = skin::WriteBmp(b);
     EXPECT_EQ(file.size(), 54u + 3 * 16);  // rows padded to 16 bytes
@@ -52,7 +54,8 @@ TEST(BmpFile, RoundTripsAPictureThroughTheWriter) {
 TEST(BmpFile, ReadsPalettedPicturesOfEveryDepth) {
     const std::vector<uint8_t> twoColours = {0, 0, 0, 0, 255, 255, 255, 0};  // black, white
     // 1 bit, bottom-up: the bottom row comes first in the file.
-    auto mono = ReadBmp(MakeBmp(10, 2, 1, 0, twoColours, {0b10100000, 0b01000000, 0, 0, 0xFF, 0xC0, 0, 0}));
+    auto mono =
+        ReadBmp(MakeBmp(10, 2, 1, 0, twoColours, {0b10100000, 0b01000000, 0, 0, 0xFF, 0xC0, 0, 0}));
     ASSERT_TRUE(mono);
     EXPECT_EQ(mono->At(0, 1), MakePixel(255, 255, 255));
     EXPECT_EQ(mono->At(1, 1), MakePixel(0, 0, 0));
