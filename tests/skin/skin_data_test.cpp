@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "fixed_look.h"
+#include "recording_manager.h"
 #include "skin/little_endian.h"
 #include "skin/skin_data.h"
 #include "store/utf8_path.h"
@@ -78,22 +79,23 @@ class SkinDataTest : public ::testing::Test {
     }
 
     std::unique_ptr<TSkinData> Make() {
-        auto data = std::make_unique<TSkinData>(
-            look, resources, [this](const std::string& text) { messages.push_back(text); });
-        data->SetApplyHook([this](TSkinData& applied) {
-            ++applications;
-            EXPECT_EQ(&applied, current);
-        });
-        current = data.get();
-        return data;
+        return std::make_unique<TSkinData>(SkinDataServices{
+            look, resources, [this](const std::string& text) { messages.push_back(text); },
+            managers.slot, parts});
+    }
+
+    // How often a skin data has told the manager of a new skin.
+    int Applications() const {
+        const skintest::RecordingManager* m = managers.Made();
+        return m ? static_cast<int>(std::count(m->calls.begin(), m->calls.end(), "drop")) : 0;
     }
 
     skintest::FixedLook look;
     skintest::Resources resources;
+    skintest::ManagerSlotForTests managers;
+    skintest::CountingWindowParts parts;
     TSkinStore store;
     std::vector<std::string> messages;
-    int applications = 0;
-    const TSkinData* current = nullptr;
 };
 
 enum { kFull = 0, kBare = 1, kOlder = 2 };
@@ -115,25 +117,26 @@ TEST_F(SkinDataTest, LoadsAStoreItemAndAppliesIt) {
     const auto data = Make();
     data->LoadFromStore(store, kFull);
     EXPECT_FALSE(data->NotLoaded());
-    EXPECT_EQ(applications, 1);
-    const SkinDefinition& skin = data->Skin();
-    EXPECT_EQ(skin.SkinName, "Full");
-    EXPECT_EQ(skin.Top.Image, States(1, 2, 30, 24));
+    EXPECT_EQ(Applications(), 1);
+    const SkinSnapshot skin = data->Skin();
+    EXPECT_EQ(skin->SkinName, "Full");
+    EXPECT_EQ(skin->Top.Image, States(1, 2, 30, 24));
     // "Close.bmp" finds the member stored as "close.bmp".
-    ASSERT_EQ(skin.CaptionButtons.size(), 1u + 3u);
-    EXPECT_EQ(skin.CaptionButtons[0].Image, States(4, 3, 18, 18));
-    EXPECT_EQ(skin.CaptionButtons[0].Frame, 3);
-    ASSERT_TRUE(skin.Scrollbar && skin.Tabs && skin.MenuBar && skin.ComboButton && skin.SunkEdge);
-    EXPECT_EQ(skin.Scrollbar->Frame, 23);
-    EXPECT_EQ(skin.Tabs->Frame, 5);
-    EXPECT_EQ(skin.MenuBar->Frame, 2);
-    EXPECT_EQ(skin.ComboButton->Style, 2);
-    EXPECT_EQ(skin.ComboButton->Image.Width(), 200);
-    EXPECT_EQ(skin.ComboxArrow.Image.Width(), 68);
-    EXPECT_EQ(skin.Track->Image, States(11, 2, 8, 8));
-    EXPECT_EQ(skin.Track->Frame, 2);
-    EXPECT_EQ(skin.TrackVert->Frame, 0);
-    EXPECT_EQ(skin.Colours.Caption, PixelToColour(skintest::StateColour(1, 1)));
+    ASSERT_EQ(skin->CaptionButtons.size(), 1u + 3u);
+    EXPECT_EQ(skin->CaptionButtons[0].Image, States(4, 3, 18, 18));
+    EXPECT_EQ(skin->CaptionButtons[0].Frame, 3);
+    ASSERT_TRUE(skin->Scrollbar && skin->Tabs && skin->MenuBar && skin->ComboButton &&
+                skin->SunkEdge);
+    EXPECT_EQ(skin->Scrollbar->Frame, 23);
+    EXPECT_EQ(skin->Tabs->Frame, 5);
+    EXPECT_EQ(skin->MenuBar->Frame, 2);
+    EXPECT_EQ(skin->ComboButton->Style, 2);
+    EXPECT_EQ(skin->ComboButton->Image.Width(), 200);
+    EXPECT_EQ(skin->ComboxArrow.Image.Width(), 68);
+    EXPECT_EQ(skin->Track->Image, States(11, 2, 8, 8));
+    EXPECT_EQ(skin->Track->Frame, 2);
+    EXPECT_EQ(skin->TrackVert->Frame, 0);
+    EXPECT_EQ(skin->Colours.Caption, PixelToColour(skintest::StateColour(1, 1)));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -142,47 +145,49 @@ TEST_F(SkinDataTest, ASkinWithoutTheOptionalPartsLeavesNoneOfThePreviousOnes) {
     data->LoadFromStore(store, kFull);
     data->LoadFromStore(store, kBare);
     EXPECT_FALSE(data->NotLoaded());
-    const SkinDefinition& skin = data->Skin();
-    EXPECT_EQ(skin.SkinName, "Bare");
-    EXPECT_TRUE(skin.Top.Image.Empty());
-    EXPECT_FALSE(skin.Scrollbar);
-    EXPECT_FALSE(skin.Tabs);
-    EXPECT_FALSE(skin.MenuBar);
-    EXPECT_FALSE(skin.ComboButton);
-    EXPECT_FALSE(skin.SunkEdge);
-    EXPECT_FALSE(skin.ExtraImages);
-    EXPECT_TRUE(skin.ComboxArrow.Image.Empty());
-    ASSERT_EQ(skin.CaptionButtons.size(), 3u);
+    const SkinSnapshot skin = data->Skin();
+    EXPECT_EQ(skin->SkinName, "Bare");
+    EXPECT_TRUE(skin->Top.Image.Empty());
+    EXPECT_FALSE(skin->Scrollbar);
+    EXPECT_FALSE(skin->Tabs);
+    EXPECT_FALSE(skin->MenuBar);
+    EXPECT_FALSE(skin->ComboButton);
+    EXPECT_FALSE(skin->SunkEdge);
+    EXPECT_FALSE(skin->ExtraImages);
+    EXPECT_TRUE(skin->ComboxArrow.Image.Empty());
+    ASSERT_EQ(skin->CaptionButtons.size(), 3u);
     // The program's own track pictures stand in.
-    ASSERT_TRUE(skin.Track && skin.TrackVert);
-    EXPECT_EQ(skin.Track->Image, States(20, 1, 9, 4));
-    EXPECT_EQ(skin.Track->Frame, 1);
-    EXPECT_EQ(skin.TrackVert->Image, States(21, 1, 4, 9));
-    EXPECT_EQ(skin.Colours.Caption, MakeColour(1, 2, 3));
-    EXPECT_EQ(applications, 2);
+    ASSERT_TRUE(skin->Track && skin->TrackVert);
+    EXPECT_EQ(skin->Track->Image, States(20, 1, 9, 4));
+    EXPECT_EQ(skin->Track->Frame, 1);
+    EXPECT_EQ(skin->TrackVert->Image, States(21, 1, 4, 9));
+    EXPECT_EQ(skin->Colours.Caption, MakeColour(1, 2, 3));
+    EXPECT_EQ(Applications(), 2);
 }
 
 TEST_F(SkinDataTest, SwitchingToTheCurrentSkinReloadsItFromTheArchive) {
     const auto data = Make();
     data->LoadFromStore(store, kFull);
-    const SkinDefinition& skin = data->Skin();
-    const Bitmap combo = skin.ComboButton->Image, edge = skin.SunkEdge->Image;
-    const Bitmap arrow = skin.ComboxArrow.Image, toolbar = skin.Toolbar.Image;
+    const SkinSnapshot first = data->Skin();
+    const Bitmap combo = first->ComboButton->Image, edge = first->SunkEdge->Image;
+    const Bitmap arrow = first->ComboxArrow.Image, toolbar = first->Toolbar.Image;
     // The composed pictures come from the archive's, not from the last
     // composition.
     data->LoadFromStore(store, kFull);
     EXPECT_FALSE(data->NotLoaded());
-    EXPECT_EQ(applications, 2);
-    ASSERT_TRUE(skin.ComboButton && skin.SunkEdge);
-    EXPECT_EQ(skin.ComboButton->Image, combo);
+    const SkinSnapshot skin = data->Skin();
+    EXPECT_NE(skin, first);
+    EXPECT_EQ(Applications(), 2);
+    ASSERT_TRUE(skin->ComboButton && skin->SunkEdge);
+    EXPECT_EQ(skin->ComboButton->Image, combo);
     // Each state of the button as loaded, mirrored in its place; the states
     // are plain, so they stay as they were and in their order.
-    EXPECT_EQ(skin.ComboButton->Image2, States(6, 4, 17, 19));
-    EXPECT_EQ(skin.SunkEdge->Image, edge);
-    EXPECT_EQ(skin.SunkEdge->LeftWidth, 19 + 2);
-    EXPECT_EQ(skin.ComboxArrow.Image, arrow);
-    EXPECT_EQ(skin.Toolbar.Image, toolbar);
-    EXPECT_EQ(skin.CaptionButtons.size(), 4u);
+    EXPECT_EQ(skin->ComboButton->Image2, States(6, 4, 17, 19));
+    EXPECT_EQ(skin->SunkEdge->Image, edge);
+    EXPECT_EQ(skin->SunkEdge->LeftWidth, 19 + 2);
+    EXPECT_EQ(skin->ComboxArrow.Image, arrow);
+    EXPECT_EQ(skin->Toolbar.Image, toolbar);
+    EXPECT_EQ(skin->CaptionButtons.size(), 4u);
 }
 
 TEST_F(SkinDataTest, AnOlderArchiveKeepsTheOldObjectsAndStaysNotLoaded) {
@@ -192,10 +197,10 @@ TEST_F(SkinDataTest, AnOlderArchiveKeepsTheOldObjectsAndStaysNotLoaded) {
     EXPECT_TRUE(data->NotLoaded());
     EXPECT_EQ(messages, (std::vector<std::string>{"This is Older Skin File\rPlease update to new "
                                                   "version !"}));
-    EXPECT_EQ(data->Skin().SkinName, "Full");
-    ASSERT_TRUE(data->Skin().Scrollbar);
+    EXPECT_EQ(data->Skin()->SkinName, "Full");
+    ASSERT_TRUE(data->Skin()->Scrollbar);
     // The skin manager is told all the same.
-    EXPECT_EQ(applications, 2);
+    EXPECT_EQ(Applications(), 2);
     EXPECT_FALSE(data->LoadSkinStream());
 }
 
@@ -205,8 +210,8 @@ TEST_F(SkinDataTest, AnIndexOutsideTheStoreDoesNothing) {
     data->LoadFromStore(store, 3);
     data->LoadFromStore(store, -1);
     EXPECT_FALSE(data->NotLoaded());
-    EXPECT_EQ(data->Skin().SkinName, "Full");
-    EXPECT_EQ(applications, 1);
+    EXPECT_EQ(data->Skin()->SkinName, "Full");
+    EXPECT_EQ(Applications(), 1);
 }
 
 TEST_F(SkinDataTest, ReadsAndWritesTheStoredFormOfItsArchive) {
@@ -219,9 +224,9 @@ TEST_F(SkinDataTest, ReadsAndWritesTheStoredFormOfItsArchive) {
     const auto data = Make();
     data->ReadSkinStream(stored);
     EXPECT_FALSE(data->NotLoaded());
-    EXPECT_EQ(data->Skin().SkinName, "Bare");
+    EXPECT_EQ(data->Skin()->SkinName, "Bare");
     // Reading form data loads but does not apply.
-    EXPECT_EQ(applications, 0);
+    EXPECT_EQ(Applications(), 0);
     MemoryStream written;
     data->WriteSkinStream(written);
     EXPECT_EQ(written.Bytes(), stored.Bytes());
@@ -249,23 +254,22 @@ TEST_F(SkinDataTest, LoadsASkinFileAndAppliesItOnlyForTheMainWindow) {
     data->SetSkinFile(utf8);
     EXPECT_EQ(data->SkinFile(), utf8);
     EXPECT_FALSE(data->NotLoaded());
-    EXPECT_EQ(data->Skin().SkinName, "Full");
-    EXPECT_EQ(applications, 1);
+    EXPECT_EQ(data->Skin()->SkinName, "Full");
+    EXPECT_EQ(Applications(), 1);
 
     const auto dialog = Make();
     dialog->SkinFormtype = TSkinFormType::sfDialog;
     dialog->SetSkinFile(utf8);
     EXPECT_FALSE(dialog->NotLoaded());
-    EXPECT_EQ(applications, 1);
+    EXPECT_EQ(Applications(), 1);
     std::filesystem::remove(path);
 
     // A missing file keeps the skin but marks it not loaded, silently.
-    current = data.get();
     data->SetSkinFile(utf8);
     EXPECT_TRUE(data->NotLoaded());
-    EXPECT_EQ(data->Skin().SkinName, "Full");
+    EXPECT_EQ(data->Skin()->SkinName, "Full");
     data->SetSkinFile(PathUtf8(std::filesystem::temp_directory_path()));
     EXPECT_TRUE(data->NotLoaded());
-    EXPECT_EQ(applications, 1);
+    EXPECT_EQ(Applications(), 1);
     EXPECT_TRUE(messages.empty());
 }
