@@ -68,8 +68,11 @@ class ManagerSlotForTests {
     // Null until a skin data has made it.
     RecordingManager* Made() const { return made_; }
 
+    // What the manager will say once made.
+    bool scrollBarInfo = true;
     skin::SkinManagerSlot slot{[this] {
         auto manager = std::make_unique<RecordingManager>();
+        manager->scrollBarInfo = scrollBarInfo;
         made_ = manager.get();
         return manager;
     }};
