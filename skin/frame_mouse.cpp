@@ -110,10 +110,10 @@ FrameAnswer NcMouseMove(NcElementHost& frame, TNcElement* element, const FrameMo
 FrameAnswer NcLeftButtonDown(NcElementHost& frame, TNcElement* element, HitCode hit,
                              const FrameMouseFacts& window) {
     if (element) {
-        FrameAnswer a;
-        a.SetForeground = !window.Active;
+        if (!window.Active)
+            frame.BringToFront();
         element->MouseDown(frame);
-        return a;
+        return {};
     }
     if (window.Show == ShowState::Maximised && window.Active && hit == HitCode::Caption)
         return PassOn(HitCode::Menu);
@@ -125,7 +125,7 @@ FrameAnswer NcLeftButtonUp(NcElementHost& frame, TNcElement* element, Point scre
     if (!element)
         return PassOn();
     auto* button = dynamic_cast<TCaptionButton*>(element);
-    if (!button || frame.HotElement() != element)
+    if (!button || frame.HotElement() != element || button->State != ElementState::Pressed)
         return {};
     button->MouseUp(frame);
     return CaptionButtonAction(button->Button().Action, screen, window);

@@ -57,9 +57,6 @@ struct FrameAnswer {
     bool ClearHotElement = false;
     // WS_SYSMENU goes back into the style before the window is minimised.
     bool PutBackSysMenuStyle = false;
-    // An inactive window is brought to the front before its button is
-    // pressed.
-    bool SetForeground = false;
 
     bool operator==(const FrameAnswer&) const = default;
 };
@@ -71,11 +68,14 @@ FrameAnswer CaptionButtonAction(int action, Point buttonUp, const FrameMouseFact
 
 // WM_NCMOUSEMOVE over `element` (or none).
 FrameAnswer NcMouseMove(NcElementHost& frame, TNcElement* element, const FrameMouseFacts& window);
-// WM_NCLBUTTONDOWN; `hit` is the message's hit code. A maximised window's
-// caption is passed on as the menu, so that it cannot be dragged.
+// WM_NCLBUTTONDOWN; `hit` is the message's hit code. An inactive window is
+// brought to the front before its element is pressed (the repaint would
+// forget the pressed element). A maximised window's caption is passed on as
+// the menu, so that it cannot be dragged.
 FrameAnswer NcLeftButtonDown(NcElementHost& frame, TNcElement* element, HitCode hit,
                              const FrameMouseFacts& window);
-// WM_NCLBUTTONUP at `screen`: a caption button that was pressed acts.
+// WM_NCLBUTTONUP at `screen`: a caption button acts only when the button
+// went down on it and the pointer has not left it since.
 FrameAnswer NcLeftButtonUp(NcElementHost& frame, TNcElement* element, Point screen,
                            const FrameMouseFacts& window);
 // WM_NCLBUTTONDBLCLK: the icon button closes the window, the caption

@@ -52,6 +52,8 @@ class NcElementHost {
 
     virtual void PaintCaptionButton(const TCaptionButton& button) = 0;
     virtual void PaintMenuBarButton(const TMenuBarButton& button) = 0;
+    // Activates the window, which repaints its frame.
+    virtual void BringToFront() = 0;
 
   private:
     friend class TNcElement;
