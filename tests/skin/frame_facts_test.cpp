@@ -32,10 +32,8 @@ TEST(FrameFacts, KindFromStyleTheLaterRulesWinning) {
         {false, true, false, "TForm1", FrameKind::Fixed},
         {true, false, false, "TForm1", FrameKind::NoCaption},
         {false, false, true, "TForm1", FrameKind::Dialog},
-        {true, true, true, "TForm1", FrameKind::Dialog},
         {false, true, false, "#32770", FrameKind::Dialog},
         {true, false, false, "TMessageForm", FrameKind::Dialog},
-        {false, true, false, "tmessageform", FrameKind::Dialog},
         {false, true, false, "TMessageForm2", FrameKind::Fixed},
     };
     for (const Row& row : rows) {
@@ -78,9 +76,8 @@ TEST(FrameFacts, BoxesMdiRoleAndTheCaptionStyleMode) {
     const Row rows[] = {
         {{true, 5, 0}, false, false, false, true},  {{true, 5, 1}, false, false, false, false},
         {{true, 4, 0}, false, false, false, false}, {{false, 5, 0}, false, false, false, false},
-        {{true, 6, 0}, false, false, false, true},  {{true, 10, 0}, false, false, false, true},
         {{true, 5, 0}, false, true, false, false},  {{true, 5, 0}, true, true, false, true},
-        {{true, 5, 0}, false, false, true, false},  {{true, 5, 0}, true, false, true, true},
+        {{true, 10, 0}, false, false, true, false},
     };
     for (const Row& row : rows) {
         WindowStyleFacts s;
@@ -93,7 +90,7 @@ TEST(FrameFacts, BoxesMdiRoleAndTheCaptionStyleMode) {
     }
 }
 
-TEST(FrameFacts, FrameSkinnedAndTheShowState) {
+TEST(FrameFacts, TheFrameIsSkinnedWithMainMenusUnlessAnMdiChildKeepsItsBorder) {
     using enum skin::TSkinControlType;
     const skin::TSkinControls withMenus = skin::DefaultSkinControls();
     const skin::TSkinControls withoutMenus = withMenus.Without(xcMainMenu);
@@ -103,21 +100,6 @@ TEST(FrameFacts, FrameSkinnedAndTheShowState) {
     EXPECT_TRUE(skin::FrameSkinned(withMenus, childBorder, false));
     EXPECT_FALSE(skin::FrameSkinned(withMenus, childBorder, true));
     EXPECT_FALSE(skin::FrameSkinned(withoutMenus, {}, false));
-
-    const ShowState byShowCommand[] = {
-        ShowState::Normal, ShowState::Normal, ShowState::Minimised, ShowState::Maximised,
-        ShowState::Normal, ShowState::Normal, ShowState::Minimised, ShowState::Minimised,
-        ShowState::Normal, ShowState::Normal};
-    for (int command = 0; command < 10; ++command)
-        EXPECT_EQ(skin::ShowStateFromShowCommand(command), byShowCommand[command]) << command;
-    EXPECT_EQ(skin::ShowStateFromSizeRequest(0), ShowState::Normal);
-    EXPECT_EQ(skin::ShowStateFromSizeRequest(1), ShowState::Minimised);
-    EXPECT_EQ(skin::ShowStateFromSizeRequest(2), ShowState::Maximised);
-    EXPECT_EQ(skin::ShowStateFromSizeRequest(3), std::nullopt);
-    EXPECT_EQ(skin::ShowStateAfterCommand(SystemCommand::Minimize), ShowState::Minimised);
-    EXPECT_EQ(skin::ShowStateAfterCommand(SystemCommand::Maximize), ShowState::Maximised);
-    EXPECT_EQ(skin::ShowStateAfterCommand(SystemCommand::Restore), ShowState::Normal);
-    EXPECT_EQ(skin::ShowStateAfterCommand(SystemCommand::Close), std::nullopt);
 }
 
 TEST(FrameFacts, TheSkinnedSystemMenuDecidesItsWindowCommandsItself) {
