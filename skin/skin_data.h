@@ -54,7 +54,8 @@ class TSkinData {
 
     bool Active() const { return active_; }
     // Switches skinning on or off through the skin manager; a skin that is
-    // not loaded is never switched on. Only stored while form data is read.
+    // not loaded is never switched on. Only stored while form data is read
+    // or while there is no skin manager yet.
     void SetActive(bool active);
     // A control whose Tag equals this keeps its ordinary look.
     int DisableTag = 99;
