@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/frame_metrics.h"
 #include "skin/geometry.h"
 #include "skin/nc_element.h"
@@ -14,6 +14,8 @@
 #include "skin/skin_objects.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // What a button's Visibility, Visibility1 and Action say it depends on.
 struct CaptionState {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "skin/class_map.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

@@ -1,6 +1,6 @@
 #include "skin/frame_facts.h"
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 

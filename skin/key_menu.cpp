@@ -1,7 +1,7 @@
 #include "skin/key_menu.h"
 
 #include "skin/system_numbers.h"
-#include "store/utf8.h"
+#include "text/utf8.h"
 
 namespace skin {
 namespace {
@@ -24,7 +24,7 @@ bool HasAccelerator(std::string_view caption, char32_t key) {
             continue;
         }
         size_t pos = i + 1;
-        return FoldAscii(utf8::Next(caption, pos)) == FoldAscii(key);
+        return FoldAscii(text::utf8::Next(caption, pos)) == FoldAscii(key);
     }
     return false;
 }

@@ -1,7 +1,7 @@
 #include "skin/manager_decisions.h"
 
 #include "skin/skin_data.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

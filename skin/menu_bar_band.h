@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/nc_element.h"
 #include "skin/skin_definition.h"
@@ -13,6 +13,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // One top-level item of the menu bar; the band's painting sets its Place.
 class TMenuBarButton : public TNcElement {

@@ -4,10 +4,12 @@
 
 #include <memory>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 class SkinDataWindowParts {
   public:

@@ -13,11 +13,11 @@
 #include "skin/window_outline.h"
 #include "test_skins.h"
 
-using skin::Bitmap;
+using pixels::Bitmap;
+using pixels::MakePixel;
 using skin::CaptionState;
 using skin::FrameKind;
 using skin::FrameMetrics;
-using skin::MakePixel;
 using skin::Rect;
 using skin::SkinDefinition;
 using skin::SkinSnapshot;
@@ -33,7 +33,7 @@ namespace {
 // high (2 states stacked), each state in a colour of its own.
 SkinDefinition FramedSkin() {
     SkinDefinition s;
-    const auto border = [](skin::TSkinBorderObject& b, skin::Bitmap image) {
+    const auto border = [](skin::TSkinBorderObject& b, pixels::Bitmap image) {
         b.Image = std::move(image);
         b.Frame = 2;
         b.Tile = 1;
@@ -104,8 +104,8 @@ TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
     s.Colours.TitleTextNoActive = skin::SystemColour(skin::SystemColourIndex::InactiveCaptionText);
     // The button's picture: magenta in the top-left pixel of slices 1 and 4.
     TSkinSysButtonObject close = Button(0, 1, 22, 5);
-    close.Image.At(0, 0) = skin::kMagenta;
-    close.Image.At(48, 0) = skin::kMagenta;
+    close.Image.At(0, 0) = pixels::kMagenta;
+    close.Image.At(48, 0) = pixels::kMagenta;
     const SkinSnapshot skin = WithButtons(std::move(s), {close});
     const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
     const skintest::FixedLook look;
@@ -138,7 +138,7 @@ TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
 TEST(FrameComposition, RepaintsOneButtonInItsStateOverTheFrameWithoutButtons) {
     SkinDefinition s = FramedSkin();
     TSkinSysButtonObject close = Button(0, 1, 22, 5);
-    close.Image.At(32, 0) = skin::kMagenta;  // the hot slice's top-left pixel
+    close.Image.At(32, 0) = pixels::kMagenta;  // the hot slice's top-left pixel
     const SkinSnapshot skin = WithButtons(std::move(s), {close});
     const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
     const skintest::FixedLook look;
@@ -228,7 +228,7 @@ TEST(FrameComposition, DrawsTheIconButtonFromTheWindowsIcon) {
     const SkinSnapshot skin = WithButtons(std::move(s), {icon});
     const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
     Bitmap picture(16, 16, MakePixel(7, 7, 7));
-    picture.At(0, 0) = skin::kMagenta;
+    picture.At(0, 0) = pixels::kMagenta;
     Bitmap window(300, 200);
     RecordingText text;
     std::vector<TCaptionButton> buttons = skin::MakeCaptionButtons(skin);
@@ -246,16 +246,16 @@ TEST(FrameComposition, OutlinesTheWindowAlongTransparentBorders) {
     // Opaque left, right and top borders: the whole rectangle, even with a
     // transparent bottom with magenta in it.
     s.Bottom.Trans = 1;
-    s.Bottom.Image.At(0, 3) = skin::kMagenta;
+    s.Bottom.Image.At(0, 3) = pixels::kMagenta;
     const skin::PixelMask whole = skin::BuildWindowOutline(s, m, FrameKind::Fixed, size, true);
     EXPECT_TRUE(whole.Contains(0, 0));
     EXPECT_TRUE(whole.Contains(4, 199));
 
     // Magenta in the left border's top-left corner, active state only.
     s.Left.Trans = 1;
-    s.Left.Image.At(0, 0) = skin::kMagenta;
+    s.Left.Image.At(0, 0) = pixels::kMagenta;
     s.Top.Trans = 1;
-    s.Top.Image.At(0, 0) = skin::kMagenta;
+    s.Top.Image.At(0, 0) = pixels::kMagenta;
     const skin::PixelMask active = skin::BuildWindowOutline(s, m, FrameKind::Fixed, size, true);
     EXPECT_FALSE(active.Contains(0, 0));
     EXPECT_TRUE(active.Contains(1, 0));
@@ -268,7 +268,7 @@ TEST(FrameComposition, OutlinesTheWindowAlongTransparentBorders) {
 
     // A bottom border under 2 pixels counts as its whole rectangle.
     s.Bottom.Image = skin::RotateClockwise(States(4, 2, 1, 60));
-    s.Bottom.Image.At(0, 0) = skin::kMagenta;
+    s.Bottom.Image.At(0, 0) = pixels::kMagenta;
     const FrameMetrics thin = skin::MeasureFrame(s, FrameKind::Fixed, 0);
     EXPECT_TRUE(skin::BuildWindowOutline(s, thin, FrameKind::Fixed, size, true).Contains(4, 199));
 }

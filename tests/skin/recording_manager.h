@@ -52,9 +52,9 @@ class CountingWindowParts : public skin::SkinDataWindowParts {
         ++fonts;
         return std::make_unique<RecordingText>();
     }
-    skin::Bitmap MakeApplicationIcon() override {
+    pixels::Bitmap MakeApplicationIcon() override {
         ++icons;
-        return skin::Bitmap(16, 16, skin::kMagenta);
+        return pixels::Bitmap(16, 16, pixels::kMagenta);
     }
 
     int fonts = 0;

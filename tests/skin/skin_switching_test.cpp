@@ -11,7 +11,7 @@
 #include "skin/caption_buttons.h"
 #include "skin/little_endian.h"
 #include "skin_data_fixture.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 using skin::ManagerRunState;
 using skin::SkinSnapshot;
@@ -30,7 +30,7 @@ using Calls = std::vector<std::string>;
 namespace {
 
 std::string MissingFile() {
-    return PathUtf8(std::filesystem::temp_directory_path() / "lexora_no_such.skin");
+    return text::PathUtf8(std::filesystem::temp_directory_path() / "lexora_no_such.skin");
 }
 
 // The stored form of an archive: its length, then its bytes.
