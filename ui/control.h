@@ -1,8 +1,8 @@
 // A control: a widget object wrapping one system window. The object is found
 // from its window through a window property, answers to its framework class
 // name, carries its properties by name, and receives its window's messages
-// through WindowProc, a handler that other components may put their own in
-// front of.
+// through a chain of handlers: its own handling at the end, and in front of
+// it the links other components put there (ui/handler_chain.h).
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "ui/color.h"
 #include "ui/component.h"
 #include "ui/font.h"
+#include "ui/handler_chain.h"
 #include "ui/message.h"
 #include "ui/win_handle.h"
 
@@ -67,8 +68,11 @@ class TControl : public TComponent {
     TPopupMenu* PopupMenu = nullptr;
     TNotifyEvent OnEnter;
 
-    // The handler of this control's messages; starts as the control's own.
-    TWndMethod WindowProc;
+    // The handlers of this control's messages: a component puts its own in
+    // front with a HandlerLink on this chain.
+    HandlerChain& Handlers() { return handlers_; }
+    // Runs a message through the handlers.
+    void WindowProc(TMessage& message) { handlers_.Dispatch(message); }
     intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
 
     void SetFocus();
@@ -115,6 +119,7 @@ class TControl : public TComponent {
 
     TControl* parent_;
     std::vector<TControl*> children_;
+    HandlerChain handlers_{[this](TMessage& m) { WndProc(m); }};
     HWND handle_ = nullptr;
     WNDPROC defaultProc_ = DefWindowProcW;
 
