@@ -15,6 +15,11 @@ using pixels::Pixel;
 namespace {
 
 constexpr int kSystemButtonShadow = 16;
+constexpr Pixel kWhitePixel = pixels::MakePixel(255, 255, 255);
+constexpr int kSeparatorHeight = 8;
+// The glyph column with its gaps, and the 10 pixels behind the shortcut.
+constexpr int kTextColumnExtra = 26;
+constexpr int kShortcutGap = 16;
 
 Pixel PixelOf(Colour c, const SystemLook& look) {
     return ColourToPixel(ResolveColour(c, look));
@@ -31,7 +36,31 @@ void DrawSeparator(Bitmap& window, Rect to, const TSkinObject& item) {
                   {Scaling::Stretch, Scaling::Stretch, true});
 }
 
+// The glyph's pixels that are not white, in `colour`, centred at `centre`.
+void DrawGlyph(Bitmap& window, const Bitmap& glyph, Point centre, Pixel colour) {
+    const int left = centre.x - glyph.Width() / 2, top = centre.y - glyph.Height() / 2;
+    for (int y = 0; y < glyph.Height(); ++y) {
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const int tx = left + x, ty = top + y;
+            if (glyph.At(x, y) != kWhitePixel && tx >= 0 && ty >= 0 && tx < window.Width() &&
+                ty < window.Height()) {
+                window.At(tx, ty) = colour;
+            }
+        }
+    }
+}
+
 }  // namespace
+
+Size SystemMenuItemSize(Size caption, int shortcutWidth, bool separator,
+                        const SkinDefinition& skin) {
+    if (separator)
+        return {0, kSeparatorHeight};
+    const int leftWidth =
+        skin.MenuItem && !skin.MenuItem->Image.Empty() ? skin.MenuItem->LeftWidth : 0;
+    const int shortcut = shortcutWidth > 0 ? shortcutWidth + kShortcutGap : 0;
+    return {caption.width + kTextColumnExtra + leftWidth + shortcut, caption.height + 4};
+}
 
 Bitmap PaintMenuBackground(Size window, const SkinDefinition& skin, const SystemLook& look) {
     Bitmap picture(window.width, window.height, PixelOf(skin.Colours.Menu, look));
@@ -75,6 +104,11 @@ void PaintMenuItem(Bitmap& window, Rect place, const Bitmap& background, const S
         text = shadow == ResolveColour(skin.Colours.MenuText, look)
                    ? look.SystemColourValue(kSystemButtonShadow)
                    : shadow;
+    }
+    if (item.Glyph) {
+        DrawGlyph(window, *item.Glyph,
+                  {glyph.left + kMenuGlyphWidth / 2, inWindow.top + inWindow.Height() / 2},
+                  ColourToPixel(text));
     }
     menuFont.Draw(window, {glyph.right + 3, inWindow.top, inWindow.right - 1, inWindow.bottom},
                   item.Caption, text, TextAlign::Left);
