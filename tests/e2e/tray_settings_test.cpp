@@ -134,7 +134,7 @@ class TrayProgram {
     }
 
     std::vector<MenuEntry> Menu(int index) {
-        return probe_->MenuItems(probe_->MenuItems(GetMenu(main_)).at(index).subMenu);
+        return probe_->MenuItems(probe_->MenuItems(MenuBar(main_)).at(index).subMenu);
     }
     bool Checked(int menu, int item) { return Menu(menu).at(item).checked; }
     // Runs a menu command as a click on the item would.
