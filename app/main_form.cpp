@@ -337,9 +337,15 @@ void TForm1::FormCreate() {
     RichEdit1->Clear();
     OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
     settings::ReadOptions(Ini, options);
-    // Any other value leaves the skin the window was made with.
-    SkinMenuView skins = SkinMenu();
-    settings::ApplySavedSkin(skins, savedSkin);
+    // Any other value leaves the skin the window was made with. A settings
+    // file that refuses the choice is reported, and the dictionary still
+    // starts: its histories and its database do not depend on it.
+    try {
+        SkinMenuView skins = SkinMenu();
+        settings::ApplySavedSkin(skins, savedSkin);
+    } catch (const settings::WriteError&) {
+        ui::ReportCurrentException();
+    }
     LoadHistories();
     TreeView1->Clear();
     OpenConnection();  // stays open after start-up

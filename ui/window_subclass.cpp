@@ -42,8 +42,8 @@ std::shared_ptr<Subclass> SubclassOf(HWND window) {
     if (!subclass) {
         subclass = std::make_shared<Subclass>();
         subclass->window = window;
-        subclass->original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+        subclass->original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     }
     return subclass;
 }

@@ -91,8 +91,8 @@ ControlFacts FactsOf(const ui::TControl& control) {
         RECT outer, inner;
         GetWindowRect(window, &outer);
         GetClientRect(window, &inner);
-        facts.HasBorder = outer.right - outer.left != inner.right ||
-                          outer.bottom - outer.top != inner.bottom;
+        facts.HasBorder =
+            outer.right - outer.left != inner.right || outer.bottom - outer.top != inner.bottom;
     }
     const struct {
         bool is;

@@ -59,8 +59,7 @@ void GdiTextPainter::Draw(Bitmap& target, Rect box, std::string_view text, Colou
     SetBkMode(dib.Dc(), TRANSPARENT);
     SetTextColor(dib.Dc(), static_cast<COLORREF>(colour & 0xFFFFFF));
     const std::wstring wide = Widen(text);
-    RECT r{box.left - area.left, box.top - area.top, box.right - area.left,
-           box.bottom - area.top};
+    RECT r{box.left - area.left, box.top - area.top, box.right - area.left, box.bottom - area.top};
     DrawTextW(dib.Dc(), wide.c_str(), static_cast<int>(wide.size()), &r,
               format_ | DT_VCENTER | AlignFlag(align));
     SelectObject(dib.Dc(), previous);

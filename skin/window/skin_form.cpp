@@ -151,9 +151,8 @@ void TSkinForm::MeasureFrame() {
     metrics_ = skin::MeasureFrame(*skin_, facts_.Kind, menuBarHeight);
     ClearHotElement();
     buttons_ = MakeCaptionButtons(skin_);
-    const bool iconButton = std::any_of(buttons_.begin(), buttons_.end(), [](const auto& b) {
-        return IsIconButton(b.Button());
-    });
+    const bool iconButton = std::any_of(buttons_.begin(), buttons_.end(),
+                                        [](const auto& b) { return IsIconButton(b.Button()); });
     if (!iconButton)
         return;
     // A window without an icon of its own shows the application's.
@@ -179,9 +178,9 @@ void TSkinForm::Start() {
             ResizeToSkinnedFrame(false);
             state_ = SkinState::Running;
             if (show_ == ShowState::Maximised) {
-                SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                             SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                                 SWP_FRAMECHANGED);
+                SetWindowPos(
+                    window_, nullptr, 0, 0, 0, 0,
+                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
             } else {
                 BuildRegion();
             }
@@ -240,8 +239,7 @@ void TSkinForm::BuildRegion() {
         return;
     if (size == regionSize_ && state_ != SkinState::Refreshing)
         return;
-    OwnedRegion region =
-        RegionOf(BuildWindowOutline(*skin_, metrics_, facts_.Kind, size, active_));
+    OwnedRegion region = RegionOf(BuildWindowOutline(*skin_, metrics_, facts_.Kind, size, active_));
     // The system owns the region once the window has it.
     if (region && SetWindowRgn(window_, region.get(), TRUE))
         region.release();
@@ -471,8 +469,7 @@ void TSkinForm::OnMessage(ui::TMessage& m, const ui::NextHandler& next) {
             // The system paints its own caption over the frame when the text
             // of a window with a caption changes: for that moment it has
             // none.
-            const bool caption =
-                (GetWindowLongW(window_, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+            const bool caption = (GetWindowLongW(window_, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
             if (caption)
                 SetStyleBits(0, WS_DLGFRAME);
             next(m);

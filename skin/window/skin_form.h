@@ -22,10 +22,10 @@
 #include "skin/skin_data.h"
 #include "skin/window/control_list.h"
 #include "skin/window/skin_menu_bar.h"
-#include "ui/window_subclass.h"
 #include "ui/component.h"
 #include "ui/control.h"
 #include "ui/handler_chain.h"
+#include "ui/window_subclass.h"
 
 namespace skin::window {
 
@@ -37,7 +37,7 @@ enum class SkinState {
     Running = 1,
     Refreshing = 3,
     Detaching = 4,  // also once detached: the frame is done
-    Resizing = 5,  // the first resize, during the start
+    Resizing = 5,   // the first resize, during the start
     Destroyed = 6,
 };
 

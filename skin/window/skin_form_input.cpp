@@ -60,8 +60,8 @@ bool TSkinForm::OnNonClientMouse(ui::TMessage& m, const ui::NextHandler& next) {
             answer = NcMouseMove(*this, element, MouseFacts(false));
             break;
         case WM_NCLBUTTONDOWN:
-            answer = NcLeftButtonDown(*this, element, static_cast<HitCode>(m.WParam),
-                                      MouseFacts(false));
+            answer =
+                NcLeftButtonDown(*this, element, static_cast<HitCode>(m.WParam), MouseFacts(false));
             if (auto* button = dynamic_cast<TMenuBarButton*>(element))
                 OpenButtonMenu(*button);
             break;
@@ -165,9 +165,9 @@ void TSkinForm::OpenButtonMenu(TMenuBarButton& button) {
         const POINT at = {windowRect_.left + button.Place.left,
                           windowRect_.top + button.Place.bottom};
         menuOpen_ = true;
-        const UINT chosen = static_cast<UINT>(
-            TrackPopupMenuEx(subMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                             at.x, at.y, window_, nullptr));
+        const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+            subMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y,
+            window_, nullptr));
         menuOpen_ = false;
         if (chosen)
             PostMessageW(window_, WM_COMMAND, chosen, 0);

@@ -50,8 +50,8 @@ CaptionState TSkinForm::CaptionStateNow() const {
     s.RightToLeft = facts_.RightToLeft;
     const HWND window = window_;
     s.AskWindow = [window](int visibility, int action) {
-        return SendMessageW(window, kButtonShownMessage, static_cast<WPARAM>(visibility),
-                            action) > 0;
+        return SendMessageW(window, kButtonShownMessage, static_cast<WPARAM>(visibility), action) >
+               0;
     };
     return s;
 }

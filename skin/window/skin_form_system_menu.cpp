@@ -11,8 +11,8 @@ namespace skin::window {
 
 void TSkinForm::OpenSystemMenu(Point at) {
     const DWORD now = GetTickCount();
-    const FrameAnswer answer = skin::OpenSystemMenu(at, now, lastSystemMenuTick_,
-                                                    doubleClickTime_, HotElement() != nullptr);
+    const FrameAnswer answer = skin::OpenSystemMenu(at, now, lastSystemMenuTick_, doubleClickTime_,
+                                                    HotElement() != nullptr);
     if (answer.Effect == FrameEffect::PostClose) {
         StopHoverTimer();
         PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -44,10 +44,10 @@ bool TSkinForm::OnMeasureItem(ui::TMessage& m) {
         return false;
     TextPainter& font = manager_->MenuFont();
     const MenuText text = SplitMenuText(item->Caption);
-    const Size size = SystemMenuItemSize(
-        font.Measure(text.caption.empty() ? " " : text.caption),
-        text.shortcut.empty() ? 0 : font.Measure(text.shortcut).width, item->Caption == "-",
-        *skin_);
+    const Size size =
+        SystemMenuItemSize(font.Measure(text.caption.empty() ? " " : text.caption),
+                           text.shortcut.empty() ? 0 : font.Measure(text.shortcut).width,
+                           item->Caption == "-", *skin_);
     measure->itemWidth = static_cast<UINT>(size.width);
     measure->itemHeight = static_cast<UINT>(size.height);
     m.Result = TRUE;

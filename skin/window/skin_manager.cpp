@@ -158,8 +158,9 @@ void TSkinManager::Purge() {
         if (frame->OwnedByForm()) {
             frame->Owner()->FreeComponent(frame);
         } else {
-            std::erase_if(freeStanding_,
-                          [frame](const std::unique_ptr<TSkinForm>& f) { return f.get() == frame; });
+            std::erase_if(freeStanding_, [frame](const std::unique_ptr<TSkinForm>& f) {
+                return f.get() == frame;
+            });
         }
     }
 }

@@ -58,6 +58,9 @@ class SkinnedProgram : public ::testing::Test {
     void SetUp() override {
         for (int i = 0; i < 5; ++i)
             skins[i] = LoadProgramSkin(i);
+        // Away from where the window will be: a caption element under the
+        // pointer would look hot.
+        desktop::MoveTo(1, 1);
         Start();
     }
     void Start() {
@@ -161,9 +164,8 @@ TEST_F(SkinnedProgram, TheAboutWindowAndASwitchUnderItWearTheCurrentSkin) {
     PostMenuCommand(kHelpMenu, 0);
     HWND about = app.WaitForWindow(L"TForm2", kAboutCaption);
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(WaitUntil([&] {
-        return FrameDifferences(about, skins[1], AboutShape(), true).empty();
-    }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FrameDifferences(about, skins[1], AboutShape(), true).empty(); }));
     RECT client;
     GetClientRect(about, &client);
     EXPECT_EQ(client.right, 424);
@@ -172,9 +174,8 @@ TEST_F(SkinnedProgram, TheAboutWindowAndASwitchUnderItWearTheCurrentSkin) {
     // The About window is modal; the command reaches the main window all the
     // same, and both windows change.
     PostMenuCommand(kSkinMenu, 4);
-    EXPECT_TRUE(WaitUntil([&] {
-        return FrameDifferences(about, skins[4], AboutShape(), true).empty();
-    }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FrameDifferences(about, skins[4], AboutShape(), true).empty(); }));
     EXPECT_TRUE(
         WaitUntil([&] { return FrameDifferences(main, skins[4], MainShape(), false).empty(); }));
     PostMessageW(ChildWindow(about, L"TButton", L"确定"), BM_CLICK, 0, 0);
@@ -188,9 +189,8 @@ TEST_F(SkinnedProgram, AMessageBoxOfTheProgramWearsTheCurrentSkin) {
     ui.PressLater(ui.initialsButton);  // no initials: "请输入首字母"
     HWND box = WaitForMessageBox(app.ProcessId(), L"确认");
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(WaitUntil([&] {
-        return FrameDifferences(box, skins[2], MessageBoxShape("确认"), true).empty();
-    }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return FrameDifferences(box, skins[2], MessageBoxShape("确认"), true).empty(); }));
     DismissMessageBox(box);
 }
 
@@ -227,13 +227,16 @@ TEST_F(SkinnedProgram, AStormOfSwitchesWhileTheWindowsRepaintEndsInTheLastSkin) 
     ASSERT_TRUE(MainWears(0));
     const auto items = probe->MenuItems(SkinMenu());
     for (int i = 0; i < 200; ++i) {
-        PostMessageW(main, WM_COMMAND, items.at(i % 5).command, 0);
+        // Each command is carried out before the next is sent; the repaints
+        // wait among the program's messages.
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(main, WM_COMMAND, items.at(i % 5).command, 0, SMTO_NORMAL,
+                                        10000, &answer))
+            << i;
         RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
         if (i % 20 == 0)
-            Sleep(30);  // now and then the refresh of a switch runs
+            Sleep(300);  // now and then the refresh of a switch runs
     }
-    DWORD_PTR answer = 0;
-    ASSERT_TRUE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer));
     EXPECT_EQ(app.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_TRUE(MainWears(199 % 5));
     EXPECT_TRUE(IniHasSkin(199 % 5));

@@ -58,8 +58,8 @@ skin::SkinSnapshot LoadProgramSkin(int index) {
     return data.Skin();
 }
 
-pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& snapshot, const FrameShape& shape,
-                            SIZE size, bool active, FrameLayout* layout) {
+pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& snapshot, const FrameShape& shape, SIZE size,
+                            bool active, FrameLayout* layout) {
     const skin::SkinDefinition& skin = *snapshot;
     const int menuBarHeight = shape.menuBar.empty() ? 0 : GetSystemMetrics(SM_CYMENU);
     const skin::FrameMetrics m = skin::MeasureFrame(skin, shape.kind, menuBarHeight);

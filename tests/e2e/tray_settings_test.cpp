@@ -109,6 +109,10 @@ class TrayProgram {
     // Starts the program and waits for its main window to show.
     bool Start(const std::wstring& arguments = L"") {
         app_.Start(arguments);
+        return WaitForMainWindow();
+    }
+    // Waits for the main window of the program already started.
+    bool WaitForMainWindow() {
         main_ = app_.WaitForWindow(L"TForm1", kMainCaption);
         Attach();
         return main_ != nullptr;
@@ -421,18 +425,24 @@ TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
     EXPECT_TRUE(DropDownEntries(program.Ui().keywordBox).empty());
     EXPECT_EQ(DropDownEntries(program.Ui().initialsBox), (Texts{L"HLDJ"}));
     ASSERT_EQ(program.Close(), 0u);
-    EXPECT_EQ(
-        program.ReadIni(),
-        GbkBytes(L"; mine\n[KeyWord_List]\nItem1=\nItem2=\nItem3=\nItem4=\nItem11=十一\n"
-                 L"Item5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n[S_List]\nItem1=HLDJ\n"
-                 L"Item2=\nItem3=\nItem4=\nItem5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n"));
+    EXPECT_EQ(program.ReadIni(),
+              GbkBytes(L"; mine\n[KeyWord_List]\nItem1=\nItem2=\nItem3=\nItem4=\nItem11=十一\n"
+                       L"Item5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n[S_List]\nItem1=HLDJ\n"
+                       L"Item2=\nItem3=\nItem4=\nItem5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n"
+                       L"[Setup]\nSkin=0\n"));
 }
 
 TEST(TraySettings, AClosingThatCannotSaveTheHistoriesSaysSoAndStillEnds) {
     TrayProgram program;
     // A directory where the settings file should be: it cannot be written.
     std::filesystem::create_directory(program.IniPath());
-    ASSERT_TRUE(program.Start());
+    // Start-up writes the skin it applies, and says so when it cannot.
+    program.App().Start();
+    HWND startup = WaitForMessageBox(program.App().ProcessId(), L"Lexora电子版");
+    ASSERT_NE(startup, nullptr);
+    EXPECT_TRUE(MessageBoxText(startup).starts_with(L"Unable to write to "));
+    DismissMessageBox(startup);
+    ASSERT_TRUE(program.WaitForMainWindow());
     PostMessageW(program.Main(), WM_CLOSE, 0, 0);
     HWND box = WaitForMessageBox(program.App().ProcessId(), L"Lexora电子版");
     ASSERT_NE(box, nullptr);

@@ -30,10 +30,8 @@ TEST(SystemMenuLook, ItemsAreAsWideAsTheirTextsAndTheGlyphColumn) {
         Size expected;
     };
     const Row rows[] = {
-        {plain, {60, 14}, 0, false, {86, 18}},
-        {plain, {60, 14}, 40, false, {142, 18}},
-        {withPicture, {60, 14}, 0, false, {91, 18}},
-        {plain, {60, 14}, 0, true, {0, 8}},
+        {plain, {60, 14}, 0, false, {86, 18}},       {plain, {60, 14}, 40, false, {142, 18}},
+        {withPicture, {60, 14}, 0, false, {91, 18}}, {plain, {60, 14}, 0, true, {0, 8}},
         {withPicture, {0, 0}, 0, true, {0, 8}},
     };
     for (const Row& row : rows) {

@@ -162,20 +162,18 @@ TEST_F(FrameTest, HitTestingRevisesOnlyTheCaptionAndNowhere) {
         LRESULT expected;
     };
     const Row rows[] = {
-        {sizeable, 200, 10, HTCAPTION},    // inside the skinned caption
-        {sizeable, 200, 27, HTCAPTION},    // below the system's caption
-        {sizeable, 300, 14, HTCAPTION},    // a caption button is no button to the system
-        {sizeable, 200, 150, HTCLIENT},    // the client area stands
-        {sizeable, 1, 150, HTLEFT},        // a sizing edge stands
-        {sizeable, 407, 333, HTBOTTOMRIGHT},
-        {fixed, 200, 10, HTCAPTION},
-        {fixed, 200, 29, HTCAPTION},
-        {fixed, 200, 150, HTCLIENT},
+        {sizeable, 200, 10, HTCAPTION},  // inside the skinned caption
+        {sizeable, 200, 27, HTCAPTION},  // below the system's caption
+        {sizeable, 300, 14, HTCAPTION},  // a caption button is no button to the system
+        {sizeable, 200, 150, HTCLIENT},  // the client area stands
+        {sizeable, 1, 150, HTLEFT},      // a sizing edge stands
+        {sizeable, 407, 333, HTBOTTOMRIGHT}, {fixed, 200, 10, HTCAPTION},
+        {fixed, 200, 29, HTCAPTION},         {fixed, 200, 150, HTCLIENT},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(SendMessageW(row.window.Handle(), WM_NCHITTEST, 0,
-                               ScreenAt(row.window, row.x, row.y)),
-                  row.expected)
+        EXPECT_EQ(
+            SendMessageW(row.window.Handle(), WM_NCHITTEST, 0, ScreenAt(row.window, row.x, row.y)),
+            row.expected)
             << row.x << "," << row.y;
     }
 }
@@ -187,10 +185,9 @@ TEST_F(FrameTest, TheOutlineFollowsTheMagentaCorners) {
         bool inside;
     };
     const Row rows[] = {
-        {false, 0, 0, true},    {false, 407, 0, true},  {true, 0, 0, false},
-        {true, 1, 0, false},    {true, 0, 1, false},    {true, 2, 0, true},
-        {true, 1, 1, true},     {true, 407, 0, false},  {true, 406, 1, true},
-        {true, 0, 333, true},  // the bottom corners are opaque
+        {false, 0, 0, true},    {false, 407, 0, true}, {true, 0, 0, false}, {true, 1, 0, false},
+        {true, 0, 1, false},    {true, 2, 0, true},    {true, 1, 1, true},  {true, 407, 0, false},
+        {true, 406, 1, true},   {true, 0, 333, true},  // the bottom corners are opaque
         {true, 200, 150, true},
     };
     for (const bool transparent : {false, true}) {
@@ -223,7 +220,8 @@ TEST_F(FrameTest, CaptionButtonsActOnlyWhenReleasedWhereTheyWerePressed) {
         std::vector<std::string> posted;
     };
     const Row rows[] = {
-        {"close", {{WM_NCMOUSEMOVE, kClose}, {WM_NCLBUTTONDOWN, kClose}, {WM_NCLBUTTONUP, kClose}},
+        {"close",
+         {{WM_NCMOUSEMOVE, kClose}, {WM_NCLBUTTONDOWN, kClose}, {WM_NCLBUTTONUP, kClose}},
          {"syscommand F060"}},
         {"maximise", {{WM_NCLBUTTONDOWN, kMax}, {WM_NCLBUTTONUP, kMax}}, {"syscommand F030"}},
         {"the skin's own", {{WM_NCLBUTTONDOWN, kOwn}, {WM_NCLBUTTONUP, kOwn}}, {"action 42"}},
@@ -378,12 +376,9 @@ TEST_F(FrameTest, FormsWithTag99AndPreviewsWhenNotWantedKeepTheirFrames) {
         bool skinned;
     };
     const Row rows[] = {
-        {L"TPlainTestForm", 0, true, true},
-        {L"TPlainTestForm", 99, true, false},
-        {L"TPrintPreviewForm", 0, true, true},
-        {L"TPrintPreviewForm", 0, false, false},
-        {L"TPRINTPREVIEWForm", 0, false, false},
-        {L"TPlainTestForm", 0, false, true},
+        {L"TPlainTestForm", 0, true, true},      {L"TPlainTestForm", 99, true, false},
+        {L"TPrintPreviewForm", 0, true, true},   {L"TPrintPreviewForm", 0, false, false},
+        {L"TPRINTPREVIEWForm", 0, false, false}, {L"TPlainTestForm", 0, false, true},
     };
     for (const Row& row : rows) {
         if (row.preview)

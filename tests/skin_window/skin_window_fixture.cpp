@@ -215,25 +215,33 @@ void SkinWindowTest::LoadBoxSkin(skin::TSkinData& data, bool transparent) {
     members.Add("restore.bmp", skintest::States(7, 3, 16, 18));
     members.Add("own.bmp", skintest::States(8, 3, 14, 14));
     const std::string trans = transparent ? "1" : "0";
-    LoadSkin(data,
-             "[TitlebarSkin]\nSkinName=Box\n"
-             "[Personality]\nTop=top.bmp\nTopFrame=2\nTopTopHeight=10\nTopBotHeight=10\n"
-             "TopTrans=" + trans + "\n"
-             "Left=left.bmp\nLeftFrame=2\nLeftTopHeight=30\nLeftBotHeight=4\nLeftTrans=" + trans + "\n"
-             "Right=right.bmp\nRightFrame=2\nRightTopHeight=30\nRightBotHeight=4\n"
-             "RightTrans=" + trans + "\n"
-             "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\n"
-             "TextShift=26\nTextShiftVert=6\nTextRightClip=70\n"
-             "[Fonts]\nFontHeight=14\n"
-             "[Colours]\nButtonFace=236 233 216\nTitleTextActive=255 255 255\n"
-             "[ButtonClose]\nAction=0\nAlign=1\nXcoord=22\nYcoord=6\nframe=3\nButtonImage=close.bmp\n"
-             "[ButtonMax]\nAction=1\nAlign=1\nXcoord=42\nYcoord=6\nVisibility=2\nframe=3\n"
-             "ButtonImage=max.bmp\n"
-             "[ButtonRestore]\nAction=1\nAlign=1\nXcoord=42\nYcoord=6\nVisibility=1\nframe=3\n"
-             "ButtonImage=restore.bmp\n"
-             "[ButtonOwn]\nAction=42\nAlign=0\nXcoord=30\nYcoord=8\nframe=3\nButtonImage=own.bmp\n"
-             "[ButtonIcon]\nAction=3\nAlign=0\nXcoord=6\nYcoord=7\nframe=1\n",
-             members);
+    LoadSkin(
+        data,
+        "[TitlebarSkin]\nSkinName=Box\n"
+        "[Personality]\nTop=top.bmp\nTopFrame=2\nTopTopHeight=10\nTopBotHeight=10\n"
+        "TopTrans=" +
+            trans +
+            "\n"
+            "Left=left.bmp\nLeftFrame=2\nLeftTopHeight=30\nLeftBotHeight=4\nLeftTrans=" +
+            trans +
+            "\n"
+            "Right=right.bmp\nRightFrame=2\nRightTopHeight=30\nRightBotHeight=4\n"
+            "RightTrans=" +
+            trans +
+            "\n"
+            "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\n"
+            "TextShift=26\nTextShiftVert=6\nTextRightClip=70\n"
+            "[Fonts]\nFontHeight=14\n"
+            "[Colours]\nButtonFace=236 233 216\nTitleTextActive=255 255 255\n"
+            "[ButtonClose]\nAction=0\nAlign=1\nXcoord=22\nYcoord=6\nframe=3\nButtonImage=close."
+            "bmp\n"
+            "[ButtonMax]\nAction=1\nAlign=1\nXcoord=42\nYcoord=6\nVisibility=2\nframe=3\n"
+            "ButtonImage=max.bmp\n"
+            "[ButtonRestore]\nAction=1\nAlign=1\nXcoord=42\nYcoord=6\nVisibility=1\nframe=3\n"
+            "ButtonImage=restore.bmp\n"
+            "[ButtonOwn]\nAction=42\nAlign=0\nXcoord=30\nYcoord=8\nframe=3\nButtonImage=own.bmp\n"
+            "[ButtonIcon]\nAction=3\nAlign=0\nXcoord=6\nYcoord=7\nframe=1\n",
+        members);
 }
 
 skin::window::TSkinManager& SkinWindowTest::Manager() const {

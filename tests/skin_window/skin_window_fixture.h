@@ -27,8 +27,8 @@ const char* KindName(Kind kind);
 // frame), whose procedure records what reaches it and acts on nothing.
 class TestWindow {
   public:
-    explicit TestWindow(Kind kind, const wchar_t* className = L"SkinTestWindow",
-                        int left = 40, int top = 40);
+    explicit TestWindow(Kind kind, const wchar_t* className = L"SkinTestWindow", int left = 40,
+                        int top = 40);
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
