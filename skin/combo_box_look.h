@@ -19,13 +19,22 @@ struct ComboBoxMetrics {
     Pixel Brush = MakePixel(255, 255, 255);
 };
 
-// Draws the combo box over `place` (the whole control) in `look`, by the
-// ComboButton object's Style: 2, the composed picture (mirrored for a
-// right-to-left box) over the whole; 1, a ring and a button strip; any
-// other, the sunken edge around the edit field, which stays as it was, the
-// button over a strip at the end and the arrow glyph centred on it. Nothing
-// without a ComboButton picture.
-void PaintComboBox(Bitmap& target, Rect place, const SkinDefinition& skin, Look look,
-                   bool rightToLeft, const ComboBoxMetrics& metrics, const SystemLook& system);
+struct ComboBoxFacts {
+    Look look = Look::Normal;  // ComboBoxLook
+    // The extended style has WS_EX_LEFTSCROLLBAR: the button at the left.
+    bool rightToLeft = false;
+    // The system reports the box's button invisible (state bit 0x8000).
+    bool buttonHidden = false;
+    ComboBoxMetrics metrics;
+};
+
+// Draws the combo box over `place` (the whole control) by the ComboButton
+// object's Style: 2, the composed picture (mirrored for a right-to-left
+// box) over the whole; 1, a ring and a button strip; any other, the sunken
+// edge around the edit field, which stays as it was, the button over a
+// strip at the end and the arrow glyph centred on it. Nothing without a
+// ComboButton picture or with the button hidden.
+void PaintComboBox(Bitmap& target, Rect place, const ComboBoxFacts& facts,
+                   const SkinDefinition& skin, const SystemLook& system);
 
 }  // namespace skin

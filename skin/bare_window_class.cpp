@@ -1,0 +1,90 @@
+#include "skin/bare_window_class.h"
+
+#include <string>
+
+#include "store/text_rules.h"
+
+namespace skin {
+namespace {
+
+// Button types, the low four style bits.
+constexpr uint32_t kTypeMask = 0xF;
+constexpr uint32_t kBitmapStyle = 0x80;
+constexpr uint32_t kIconStyle = 0x40;
+
+constexpr uint32_t kComboTypeMask = 0x3;
+constexpr uint32_t kSimpleCombo = 0x1;
+constexpr uint32_t kTabStopStyle = 0x10000;
+constexpr uint32_t kOwnerDrawTabs = 0x2000;
+
+BareWindowChoice Member(ControlMember member) {
+    return {member, false, false, false};
+}
+
+ControlMember ButtonMember(uint32_t style) {
+    if (style & (kBitmapStyle | kIconStyle))
+        return ControlMember::None;
+    switch (style & kTypeMask) {
+        case 0x2:  // check box
+        case 0x3:  // automatic check box
+        case 0x5:  // three-state
+        case 0x6:  // automatic three-state
+            return ControlMember::TSkinCheckBox;
+        case 0x4:  // radio button
+        case 0x9:  // automatic radio button
+            return ControlMember::TSkinRadioButton;
+        case 0x7:  // group box
+        case 0xB:  // owner-drawn
+        case 0xE:  // command link
+        case 0xF:  // default command link
+            return ControlMember::None;
+        case 0xC:  // split button
+        case 0xD:  // default split button
+            return ControlMember::TSkinMenuButton;
+        default:
+            return ControlMember::TSkinButton;
+    }
+}
+
+}  // namespace
+
+BareWindowChoice ClassifyBareWindow(const BareWindowFacts& f) {
+    if (f.alreadySkinned)
+        return {};
+    const std::string name = text::LowerAscii(f.className);
+    if (name == "button")
+        return Member(ButtonMember(f.style));
+    if (name == "combobox")
+        return Member((f.style & kComboTypeMask) == kSimpleCombo ? ControlMember::None
+                                                                 : ControlMember::TSkinComBox);
+    if (name == "comboboxex32")
+        return {ControlMember::TSkinComBox, true, false, false};
+    if (name == "scrollbar")
+        return Member(f.style & kTabStopStyle ? ControlMember::None : ControlMember::TSkinSizer);
+    if (name == "systreeview32")
+        return {};
+    if (name == "#32770")
+        return f.style & kTabStopStyle
+                   ? BareWindowChoice{}
+                   : BareWindowChoice{ControlMember::TSkinBoxH, false, true, false};
+    if (name == "tpanel" || name == "ttntpanel.unicodeclass" ||
+        name == "ttntsilentpaintpanel.unicodeclass")
+        return {ControlMember::None, false, true, true};
+    if (name == "tcheckbox")
+        return Member(ControlMember::TSkinCheckBox);
+    if (name == "tcombobox")
+        return Member(ControlMember::TSkinComBox);
+    if (name == "tbutton")
+        return Member(ControlMember::TSkinButton);
+    if (name == "tprogressbar")
+        return Member(ControlMember::TSkinProgress);
+    if (name == "tsilentpaintpanel")
+        return {ControlMember::None, false, false, true};
+    if (name == "systabcontrol32")
+        return Member(f.style & kOwnerDrawTabs ? ControlMember::None : ControlMember::TSkinTab);
+    if (name == "edit")
+        return Member(ControlMember::TSkinEdit);
+    return {};
+}
+
+}  // namespace skin
