@@ -36,8 +36,10 @@ void DrawButtonGlyph(Bitmap& target, int x, int y, const ButtonGlyph& glyph, int
     if (!glyph.picture || glyph.picture->Empty())
         return;
     const Bitmap& picture = *glyph.picture;
+    // A state the glyph lacks shows the up state, grey when disabled.
     const bool grey = state == kDisabledState && glyph.count < kDisabledState;
-    const Rect from = SliceRect(picture, glyph.count, grey ? 1 : state, SliceLayout::SideBySide);
+    const int slice = state <= glyph.count ? state : 1;
+    const Rect from = SliceRect(picture, glyph.count, slice, SliceLayout::SideBySide);
     for (int sy = from.top; sy < from.bottom; ++sy) {
         const int ty = y + sy - from.top;
         if (ty < 0 || ty >= target.Height())

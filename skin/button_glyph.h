@@ -27,8 +27,8 @@ Size GlyphSize(const ButtonGlyph& glyph);
 // disabled state while disabled, the up state otherwise.
 int GlyphStateOf(Look look);
 
-// Draws state `state` (from 1) with its top-left corner at (x, y). A glyph
-// without a disabled state of its own is drawn grey in the disabled state.
+// Draws state `state` (from 1) with its top-left corner at (x, y). A state
+// the glyph lacks shows its up state, drawn grey in the disabled state.
 void DrawButtonGlyph(Bitmap& target, int x, int y, const ButtonGlyph& glyph, int state);
 
 }  // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/tab_look.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "skin/control_colours.h"
 #include "skin/focus_rect.h"
@@ -35,11 +36,37 @@ TurnedTab TurnTab(const TSkinObject& tabs, int slice, TabSide side) {
     return {cut, m};
 }
 
+// The selected tab opens into the pane: its edge on the pane's side is cut
+// off, so that its face runs on over the pane's edge.
+TurnedTab OpenTowardsPane(TurnedTab tab, TabSide side) {
+    Rect keep{0, 0, tab.picture.Width(), tab.picture.Height()};
+    Margins& m = tab.margins;
+    switch (side) {
+        case TabSide::Top:
+            keep.bottom -= std::exchange(m.bottom, 0);
+            break;
+        case TabSide::Bottom:
+            keep.top += std::exchange(m.top, 0);
+            break;
+        case TabSide::Left:
+            keep.right -= std::exchange(m.right, 0);
+            break;
+        case TabSide::Right:
+            keep.left += std::exchange(m.left, 0);
+            break;
+    }
+    if (!keep.Empty())
+        tab.picture = Crop(tab.picture, keep);
+    return tab;
+}
+
 void PaintTab(Bitmap& target, Rect place, const TabStripFacts& f, int index,
               const TSkinObject& tabs, TextPainter& font, const SystemLook& system) {
     const Look look = TabLook(f, index);
     const Rect r = Offset(TabPlace(f, index), place.left, place.top);
-    const TurnedTab tab = TurnTab(tabs, SliceOf(look), f.side);
+    TurnedTab tab = TurnTab(tabs, SliceOf(look), f.side);
+    if (index == f.selected)
+        tab = OpenTowardsPane(std::move(tab), f.side);
     const Scaling scaling = tabs.Tile == 1 ? Scaling::Tile : Scaling::Stretch;
     DrawNineSlice(target, r, tab.picture, {0, 0, tab.picture.Width(), tab.picture.Height()},
                   tab.margins, {scaling, scaling, tabs.Trans != 0});

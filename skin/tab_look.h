@@ -6,8 +6,9 @@
 // The Tabs picture holds a tab standing on the pane's top edge in the looks
 // normal, pressed (the selected tab), disabled, hot and focused; tabs on the
 // other sides use it turned so that its top faces away from the pane. The
-// selected tab stands out 2 pixels to each side and away from the pane and
-// reaches 1 pixel over the pane's edge, so that it joins the pane; the
+// selected tab stands out 2 pixels to each side and away from the pane,
+// reaches 1 pixel over the pane's edge and is drawn without its own edge on
+// the pane's side (its margin there cut off), so that it joins the pane; the
 // focused look is not used, the focus shows as a focus rectangle around the
 // selected tab's caption.
 #pragma once

@@ -133,10 +133,10 @@ TEST(ControlComposition, DrawsComboBoxesByTheirButtonsStyle) {
     for (int i = 0; i < 4; ++i)
         s.ComboButton->Image.At(i * 50 + 10, 10) = skin::kMagenta;
     s.SunkEdge = Object(8, 4, 50, 21);
-    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Hot}, s, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Hot, false, false, {}}, s, kLook);
     EXPECT_EQ(target.At(95, 10), StateColour(7, 4));
     EXPECT_EQ(target.At(20, 10), kBackground);  // the edit field shows through
-    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Pressed, true}, s, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Pressed, true, false, {}}, s, kLook);
     EXPECT_EQ(target.At(95, 10), StateColour(8, 2));  // right to left: the mirror
 
     // Any other style: the edge around a field that keeps its pixels, the
