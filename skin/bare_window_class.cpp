@@ -17,32 +17,32 @@ constexpr uint32_t kSimpleCombo = 0x1;
 constexpr uint32_t kTabStopStyle = 0x10000;
 constexpr uint32_t kOwnerDrawTabs = 0x2000;
 
-BareWindowChoice Member(ControlMember member) {
+BareWindowChoice Member(SkinnedControlKind member) {
     return {member, false, false, false};
 }
 
-ControlMember ButtonMember(uint32_t style) {
+SkinnedControlKind ButtonMember(uint32_t style) {
     if (style & (kBitmapStyle | kIconStyle))
-        return ControlMember::None;
+        return SkinnedControlKind::None;
     switch (style & kTypeMask) {
         case 0x2:  // check box
         case 0x3:  // automatic check box
         case 0x5:  // three-state
         case 0x6:  // automatic three-state
-            return ControlMember::TSkinCheckBox;
+            return SkinnedControlKind::TSkinCheckBox;
         case 0x4:  // radio button
         case 0x9:  // automatic radio button
-            return ControlMember::TSkinRadioButton;
+            return SkinnedControlKind::TSkinRadioButton;
         case 0x7:  // group box
         case 0xB:  // owner-drawn
         case 0xE:  // command link
         case 0xF:  // default command link
-            return ControlMember::None;
+            return SkinnedControlKind::None;
         case 0xC:  // split button
         case 0xD:  // default split button
-            return ControlMember::TSkinMenuButton;
+            return SkinnedControlKind::TSkinMenuButton;
         default:
-            return ControlMember::TSkinButton;
+            return SkinnedControlKind::TSkinButton;
     }
 }
 
@@ -55,35 +55,37 @@ BareWindowChoice ClassifyBareWindow(const BareWindowFacts& f) {
     if (name == "button")
         return Member(ButtonMember(f.style));
     if (name == "combobox")
-        return Member((f.style & kComboTypeMask) == kSimpleCombo ? ControlMember::None
-                                                                 : ControlMember::TSkinComBox);
+        return Member((f.style & kComboTypeMask) == kSimpleCombo ? SkinnedControlKind::None
+                                                                 : SkinnedControlKind::TSkinComBox);
     if (name == "comboboxex32")
-        return {ControlMember::TSkinComBox, true, false, false};
+        return {SkinnedControlKind::TSkinComBox, true, false, false};
     if (name == "scrollbar")
-        return Member(f.style & kTabStopStyle ? ControlMember::None : ControlMember::TSkinSizer);
+        return Member(f.style & kTabStopStyle ? SkinnedControlKind::None
+                                              : SkinnedControlKind::TSkinSizer);
     if (name == "systreeview32")
         return {};
     if (name == "#32770")
         return f.style & kTabStopStyle
                    ? BareWindowChoice{}
-                   : BareWindowChoice{ControlMember::TSkinBoxH, false, true, false};
+                   : BareWindowChoice{SkinnedControlKind::TSkinBoxH, false, true, false};
     if (name == "tpanel" || name == "ttntpanel.unicodeclass" ||
         name == "ttntsilentpaintpanel.unicodeclass")
-        return {ControlMember::None, false, true, true};
+        return {SkinnedControlKind::None, false, true, true};
     if (name == "tcheckbox")
-        return Member(ControlMember::TSkinCheckBox);
+        return Member(SkinnedControlKind::TSkinCheckBox);
     if (name == "tcombobox")
-        return Member(ControlMember::TSkinComBox);
+        return Member(SkinnedControlKind::TSkinComBox);
     if (name == "tbutton")
-        return Member(ControlMember::TSkinButton);
+        return Member(SkinnedControlKind::TSkinButton);
     if (name == "tprogressbar")
-        return Member(ControlMember::TSkinProgress);
+        return Member(SkinnedControlKind::TSkinProgress);
     if (name == "tsilentpaintpanel")
-        return {ControlMember::None, false, false, true};
+        return {SkinnedControlKind::None, false, false, true};
     if (name == "systabcontrol32")
-        return Member(f.style & kOwnerDrawTabs ? ControlMember::None : ControlMember::TSkinTab);
+        return Member(f.style & kOwnerDrawTabs ? SkinnedControlKind::None
+                                               : SkinnedControlKind::TSkinTab);
     if (name == "edit")
-        return Member(ControlMember::TSkinEdit);
+        return Member(SkinnedControlKind::TSkinEdit);
     return {};
 }
 

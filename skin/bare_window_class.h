@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/control_member.h"
+#include "skin/skinned_control_kind.h"
 
 namespace skin {
 
@@ -18,7 +18,7 @@ struct BareWindowFacts {
 };
 
 struct BareWindowChoice {
-    ControlMember member = ControlMember::None;
+    SkinnedControlKind member = SkinnedControlKind::None;
     // The member goes to the window's first child instead (comboboxex32).
     bool onFirstChild = false;
     // The window's children are classified too, before the member attaches.

@@ -16,50 +16,52 @@ bool Has(const std::unique_ptr<Object>& o) {
 
 bool SkinDrawsMember(const MemberFacts& f, const SkinDefinition& skin) {
     switch (f.member) {
-        case ControlMember::None:
+        case SkinnedControlKind::None:
             return false;
-        case ControlMember::TSkinButton:
-        case ControlMember::TSkinBitButton:
-        case ControlMember::TSkinSpeedButton:
-        case ControlMember::TSkinMenuButton:
-        case ControlMember::TSkinMP:
+        case SkinnedControlKind::Supplied:
+            return true;  // the owner's object draws as it will
+        case SkinnedControlKind::TSkinButton:
+        case SkinnedControlKind::TSkinBitButton:
+        case SkinnedControlKind::TSkinSpeedButton:
+        case SkinnedControlKind::TSkinMenuButton:
+        case SkinnedControlKind::TSkinMP:
             return !skin.Buttons.Image.Empty();
-        case ControlMember::TSkinCheckBox:
+        case SkinnedControlKind::TSkinCheckBox:
             return !skin.Buttons.CheckBoxImage.Empty();
-        case ControlMember::TSkinRadioButton:
+        case SkinnedControlKind::TSkinRadioButton:
             return !skin.Buttons.RadioButtonImage.Empty();
-        case ControlMember::TSkinObjImage:
+        case SkinnedControlKind::TSkinObjImage:
             return ObjImageIsRadio(f.objImageStyle) ? !skin.Buttons.RadioButtonImage.Empty()
                                                     : !skin.Buttons.CheckBoxImage.Empty();
-        case ControlMember::TSkinComBox:
+        case SkinnedControlKind::TSkinComBox:
             return Has(skin.ComboButton);
-        case ControlMember::TSkinUpDown:
+        case SkinnedControlKind::TSkinUpDown:
             return f.vertical ? Has(skin.UpDownVert) : Has(skin.UpDownHorz);
-        case ControlMember::TSkinTab:
-        case ControlMember::TSkinTab31:
-        case ControlMember::TSkinAdvPage:
+        case SkinnedControlKind::TSkinTab:
+        case SkinnedControlKind::TSkinTab31:
+        case SkinnedControlKind::TSkinAdvPage:
             return Has(skin.Tabs);
-        case ControlMember::TSkinProgress:
+        case SkinnedControlKind::TSkinProgress:
             return Has(skin.Progress);
-        case ControlMember::TSkinTrackBar:
+        case SkinnedControlKind::TSkinTrackBar:
             return f.vertical ? Has(skin.TrackVert) && Has(skin.TrackbarThumbVert)
                               : Has(skin.Track) && Has(skin.TrackbarThumbHorz);
-        case ControlMember::TSkinHeader:
+        case SkinnedControlKind::TSkinHeader:
             return Has(skin.Headerbar);
-        case ControlMember::TSkinScrollbar:
-        case ControlMember::TSkinScrollbarH:
-        case ControlMember::TSkinListView:
-        case ControlMember::TSkinScControl:
+        case SkinnedControlKind::TSkinScrollbar:
+        case SkinnedControlKind::TSkinScrollbarH:
+        case SkinnedControlKind::TSkinListView:
+        case SkinnedControlKind::TSkinScControl:
             return Has(skin.Scrollbar);
-        case ControlMember::TSkinSizer:
+        case SkinnedControlKind::TSkinSizer:
             return f.sizeBox || Has(skin.Scrollbar);
-        case ControlMember::TSkinEdit:
-        case ControlMember::TSkinDateTime:
-        case ControlMember::TSkinGroupBox:
-        case ControlMember::TSkinBox:
-        case ControlMember::TSkinBoxH:
-        case ControlMember::TSkinStatusBar:
-        case ControlMember::TSkinTabSheet:
+        case SkinnedControlKind::TSkinEdit:
+        case SkinnedControlKind::TSkinDateTime:
+        case SkinnedControlKind::TSkinGroupBox:
+        case SkinnedControlKind::TSkinBox:
+        case SkinnedControlKind::TSkinBoxH:
+        case SkinnedControlKind::TSkinStatusBar:
+        case SkinnedControlKind::TSkinTabSheet:
             return true;
     }
     return false;

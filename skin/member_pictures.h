@@ -2,13 +2,13 @@
 // member finds them absent in the current skin keeps its ordinary look.
 #pragma once
 
-#include "skin/control_member.h"
 #include "skin/skin_definition.h"
+#include "skin/skinned_control_kind.h"
 
 namespace skin {
 
 struct MemberFacts {
-    ControlMember member = ControlMember::None;
+    SkinnedControlKind member = SkinnedControlKind::None;
     // Up-down buttons, track bars: which of their pictures they need.
     bool vertical = false;
     // TSkinObjImage's style: 2 a radio button, else a check box.
@@ -26,7 +26,8 @@ struct MemberFacts {
 //   TSkinTrackBar: Track and ThumbHorz, or TRACKVERT and ThumbVert;
 //   the scroll-bar members, and TSkinSizer on a scroll bar: Scrollbar;
 //   edits, date-time pickers, group boxes, status bars, the boxes, pages
-//   and size boxes draw from colours, or fall back on them, and always can.
+//   and size boxes draw from colours, or fall back on them, and always can,
+//   as does an object the owner supplied.
 bool SkinDrawsMember(const MemberFacts& facts, const SkinDefinition& skin);
 
 }  // namespace skin

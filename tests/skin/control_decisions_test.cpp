@@ -21,15 +21,15 @@
 using skin::BareWindowChoice;
 using skin::ButtonInput;
 using skin::ButtonReaction;
-using skin::ControlMember;
 using skin::Look;
 using skin::Rect;
 using skin::ScrollPart;
+using skin::SkinnedControlKind;
 using skintest::States;
 
 namespace {
 
-BareWindowChoice Member(ControlMember m) {
+BareWindowChoice Member(SkinnedControlKind m) {
     return {m, false, false, false};
 }
 
@@ -42,44 +42,44 @@ TEST(ControlDecisions, ClassifiesBareWindowsByClassAndStyleFirstMatchFirst) {
         uint32_t style;
         BareWindowChoice expected;
     } rows[] = {
-        {"Button", 0x50010000, Member(ControlMember::TSkinButton)},  // push button, any case
-        {"button", 0x1, Member(ControlMember::TSkinButton)},         // default push button
-        {"button", 0xB, none},                                       // owner-drawn
-        {"button", 0x7, none},                                       // group box
-        {"button", 0x80, none},                                      // bitmap
-        {"button", 0x40, none},                                      // icon
-        {"button", 0x83, none},                                      // a check box with a bitmap
-        {"button", 0x2, Member(ControlMember::TSkinCheckBox)},
-        {"button", 0x3, Member(ControlMember::TSkinCheckBox)},
-        {"button", 0x5, Member(ControlMember::TSkinCheckBox)},
-        {"button", 0x6, Member(ControlMember::TSkinCheckBox)},
-        {"button", 0x23, Member(ControlMember::TSkinCheckBox)},  // text at the left
-        {"button", 0x4, Member(ControlMember::TSkinRadioButton)},
-        {"button", 0x9, Member(ControlMember::TSkinRadioButton)},
-        {"button", 0xC, Member(ControlMember::TSkinMenuButton)},  // split buttons
-        {"button", 0xD, Member(ControlMember::TSkinMenuButton)},
+        {"Button", 0x50010000, Member(SkinnedControlKind::TSkinButton)},  // push button, any case
+        {"button", 0x1, Member(SkinnedControlKind::TSkinButton)},         // default push button
+        {"button", 0xB, none},                                            // owner-drawn
+        {"button", 0x7, none},                                            // group box
+        {"button", 0x80, none},                                           // bitmap
+        {"button", 0x40, none},                                           // icon
+        {"button", 0x83, none},  // a check box with a bitmap
+        {"button", 0x2, Member(SkinnedControlKind::TSkinCheckBox)},
+        {"button", 0x3, Member(SkinnedControlKind::TSkinCheckBox)},
+        {"button", 0x5, Member(SkinnedControlKind::TSkinCheckBox)},
+        {"button", 0x6, Member(SkinnedControlKind::TSkinCheckBox)},
+        {"button", 0x23, Member(SkinnedControlKind::TSkinCheckBox)},  // text at the left
+        {"button", 0x4, Member(SkinnedControlKind::TSkinRadioButton)},
+        {"button", 0x9, Member(SkinnedControlKind::TSkinRadioButton)},
+        {"button", 0xC, Member(SkinnedControlKind::TSkinMenuButton)},  // split buttons
+        {"button", 0xD, Member(SkinnedControlKind::TSkinMenuButton)},
         {"button", 0xE, none},  // command links keep their notes
-        {"button", 0xA, Member(ControlMember::TSkinButton)},
-        {"ComboBox", 0x2, Member(ControlMember::TSkinComBox)},  // drop-down
-        {"combobox", 0x3, Member(ControlMember::TSkinComBox)},  // drop-down list
-        {"combobox", 0x1, none},                                // simple
-        {"ComboBoxEx32", 0, {ControlMember::TSkinComBox, true, false, false}},
-        {"ScrollBar", 0x10, Member(ControlMember::TSkinSizer)},
+        {"button", 0xA, Member(SkinnedControlKind::TSkinButton)},
+        {"ComboBox", 0x2, Member(SkinnedControlKind::TSkinComBox)},  // drop-down
+        {"combobox", 0x3, Member(SkinnedControlKind::TSkinComBox)},  // drop-down list
+        {"combobox", 0x1, none},                                     // simple
+        {"ComboBoxEx32", 0, {SkinnedControlKind::TSkinComBox, true, false, false}},
+        {"ScrollBar", 0x10, Member(SkinnedControlKind::TSkinSizer)},
         {"scrollbar", 0x10000, none},
         {"SysTreeView32", 0, none},
-        {"#32770", 0x40000000, {ControlMember::TSkinBoxH, false, true, false}},
+        {"#32770", 0x40000000, {SkinnedControlKind::TSkinBoxH, false, true, false}},
         {"#32770", 0x10000, none},
-        {"TPanel", 0, {ControlMember::None, false, true, true}},
-        {"TTntPanel.UnicodeClass", 0, {ControlMember::None, false, true, true}},
-        {"TTntSilentPaintPanel.UnicodeClass", 0, {ControlMember::None, false, true, true}},
-        {"TSilentPaintPanel", 0, {ControlMember::None, false, false, true}},
-        {"TCheckBox", 0, Member(ControlMember::TSkinCheckBox)},
-        {"TComboBox", 0, Member(ControlMember::TSkinComBox)},
-        {"TButton", 0, Member(ControlMember::TSkinButton)},
-        {"TProgressBar", 0, Member(ControlMember::TSkinProgress)},
-        {"SysTabControl32", 0, Member(ControlMember::TSkinTab)},
+        {"TPanel", 0, {SkinnedControlKind::None, false, true, true}},
+        {"TTntPanel.UnicodeClass", 0, {SkinnedControlKind::None, false, true, true}},
+        {"TTntSilentPaintPanel.UnicodeClass", 0, {SkinnedControlKind::None, false, true, true}},
+        {"TSilentPaintPanel", 0, {SkinnedControlKind::None, false, false, true}},
+        {"TCheckBox", 0, Member(SkinnedControlKind::TSkinCheckBox)},
+        {"TComboBox", 0, Member(SkinnedControlKind::TSkinComBox)},
+        {"TButton", 0, Member(SkinnedControlKind::TSkinButton)},
+        {"TProgressBar", 0, Member(SkinnedControlKind::TSkinProgress)},
+        {"SysTabControl32", 0, Member(SkinnedControlKind::TSkinTab)},
         {"SysTabControl32", 0x2000, none},
-        {"Edit", 0x800000, Member(ControlMember::TSkinEdit)},
+        {"Edit", 0x800000, Member(SkinnedControlKind::TSkinEdit)},
         {"Static", 0, none},
         {"SysListView32", 0, none},
         {"buttons", 0, none},  // whole names only
@@ -113,30 +113,30 @@ TEST(ControlDecisions, KeepsTheOrdinaryLookWhereTheSkinLacksAMembersPictures) {
         bool withBare;
         bool withFull;
     } rows[] = {
-        {{ControlMember::TSkinButton}, false, true},
-        {{ControlMember::TSkinMenuButton}, false, true},
-        {{ControlMember::TSkinMP}, false, true},
-        {{ControlMember::TSkinCheckBox}, false, true},
-        {{ControlMember::TSkinRadioButton}, false, false},
-        {{ControlMember::TSkinObjImage, false, 1}, false, true},   // a check box
-        {{ControlMember::TSkinObjImage, false, 2}, false, false},  // a radio button
-        {{ControlMember::TSkinComBox}, false, false},
-        {{ControlMember::TSkinUpDown, true}, false, true},
-        {{ControlMember::TSkinUpDown, false}, false, false},
-        {{ControlMember::TSkinTrackBar, false}, false, false},  // its thumb is missing
-        {{ControlMember::TSkinTab}, false, true},
-        {{ControlMember::TSkinTab31}, false, true},
-        {{ControlMember::TSkinHeader}, false, false},
-        {{ControlMember::TSkinProgress}, false, false},
-        {{ControlMember::TSkinScrollbar}, false, true},
-        {{ControlMember::TSkinListView}, false, true},
-        {{ControlMember::TSkinSizer, false, 1, true}, true, true},  // a size box
-        {{ControlMember::TSkinSizer, false, 1, false}, false, true},
-        {{ControlMember::TSkinEdit}, true, true},
-        {{ControlMember::TSkinGroupBox}, true, true},
-        {{ControlMember::TSkinStatusBar}, true, true},
-        {{ControlMember::TSkinBoxH}, true, true},
-        {{ControlMember::None}, false, false},
+        {{SkinnedControlKind::TSkinButton}, false, true},
+        {{SkinnedControlKind::TSkinMenuButton}, false, true},
+        {{SkinnedControlKind::TSkinMP}, false, true},
+        {{SkinnedControlKind::TSkinCheckBox}, false, true},
+        {{SkinnedControlKind::TSkinRadioButton}, false, false},
+        {{SkinnedControlKind::TSkinObjImage, false, 1}, false, true},   // a check box
+        {{SkinnedControlKind::TSkinObjImage, false, 2}, false, false},  // a radio button
+        {{SkinnedControlKind::TSkinComBox}, false, false},
+        {{SkinnedControlKind::TSkinUpDown, true}, false, true},
+        {{SkinnedControlKind::TSkinUpDown, false}, false, false},
+        {{SkinnedControlKind::TSkinTrackBar, false}, false, false},  // its thumb is missing
+        {{SkinnedControlKind::TSkinTab}, false, true},
+        {{SkinnedControlKind::TSkinTab31}, false, true},
+        {{SkinnedControlKind::TSkinHeader}, false, false},
+        {{SkinnedControlKind::TSkinProgress}, false, false},
+        {{SkinnedControlKind::TSkinScrollbar}, false, true},
+        {{SkinnedControlKind::TSkinListView}, false, true},
+        {{SkinnedControlKind::TSkinSizer, false, 1, true}, true, true},  // a size box
+        {{SkinnedControlKind::TSkinSizer, false, 1, false}, false, true},
+        {{SkinnedControlKind::TSkinEdit}, true, true},
+        {{SkinnedControlKind::TSkinGroupBox}, true, true},
+        {{SkinnedControlKind::TSkinStatusBar}, true, true},
+        {{SkinnedControlKind::TSkinBoxH}, true, true},
+        {{SkinnedControlKind::None}, false, false},
     };
     for (const auto& row : rows) {
         const int member = static_cast<int>(row.facts.member);
@@ -144,7 +144,7 @@ TEST(ControlDecisions, KeepsTheOrdinaryLookWhereTheSkinLacksAMembersPictures) {
         EXPECT_EQ(skin::SkinDrawsMember(row.facts, full), row.withFull) << member;
     }
     full.TrackbarThumbHorz->Image = States(7, 5, 4, 4);
-    EXPECT_TRUE(skin::SkinDrawsMember({ControlMember::TSkinTrackBar}, full));
+    EXPECT_TRUE(skin::SkinDrawsMember({SkinnedControlKind::TSkinTrackBar}, full));
 }
 
 TEST(ControlDecisions, PlacesGlyphAndCaptionAsTheBitButtonDoes) {

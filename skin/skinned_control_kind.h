@@ -1,11 +1,13 @@
-// The members of the skinned control family, named as the window half's
-// classes that serve each kind of control.
+// The members of the skinned-control family, as the control classification
+// names them; the window half makes the object of the member it is told.
 #pragma once
 
 namespace skin {
 
-enum class ControlMember {
+enum class SkinnedControlKind {
     None,
+    // The object the owner's OnSkinControl handler supplied.
+    Supplied,
     TSkinButton,
     TSkinBitButton,
     TSkinSpeedButton,
