@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "skin/combo_box_look.h"
 #include "store/text_rules.h"
 
 namespace skin {
@@ -12,8 +13,6 @@ constexpr uint32_t kTypeMask = 0xF;
 constexpr uint32_t kBitmapStyle = 0x80;
 constexpr uint32_t kIconStyle = 0x40;
 
-constexpr uint32_t kComboTypeMask = 0x3;
-constexpr uint32_t kSimpleCombo = 0x1;
 constexpr uint32_t kTabStopStyle = 0x10000;
 constexpr uint32_t kOwnerDrawTabs = 0x2000;
 
@@ -55,8 +54,8 @@ BareWindowChoice ClassifyBareWindow(const BareWindowFacts& f) {
     if (name == "button")
         return Member(ButtonMember(f.style));
     if (name == "combobox")
-        return Member((f.style & kComboTypeMask) == kSimpleCombo ? SkinnedControlKind::None
-                                                                 : SkinnedControlKind::TSkinComBox);
+        return Member(IsSimpleCombo(f.style) ? SkinnedControlKind::None
+                                             : SkinnedControlKind::TSkinComBox);
     if (name == "comboboxex32")
         return {SkinnedControlKind::TSkinComBox, true, false, false};
     if (name == "scrollbar")

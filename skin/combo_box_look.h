@@ -1,6 +1,8 @@
 // Combo boxes in the skin: the sunken field with the drop-down button.
 #pragma once
 
+#include <cstdint>
+
 #include "skin/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
@@ -11,6 +13,14 @@ namespace skin {
 
 // Pressed, else focused or hot, else normal; disabled over all.
 Look ComboBoxLook(bool pressed, bool focusedOrHot, bool enabled);
+
+// A simple combo box (the low two style bits 1) shows its list under the
+// edit field and has no button: its list gets a single skinned scroll bar
+// instead. Any other combo box has the drop-down button the skin draws,
+// and its edit part is followed for presses.
+constexpr bool IsSimpleCombo(uint32_t style) {
+    return (style & 0x3) == 0x1;
+}
 
 struct ComboBoxMetrics {
     int ArrowWidth = 17;   // the system's horizontal scroll arrow width
