@@ -1,7 +1,5 @@
 #include "skin/button_glyph.h"
 
-#include <algorithm>
-
 #include "skin/nine_slice.h"
 
 namespace skin {

@@ -1,7 +1,5 @@
 #include "skin/check_box_look.h"
 
-#include <algorithm>
-
 #include "skin/control_colours.h"
 #include "skin/focus_rect.h"
 #include "skin/nine_slice.h"
