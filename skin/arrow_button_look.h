@@ -3,13 +3,15 @@
 // point the way the button scrolls.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 enum class ArrowDirection { Down, Up, Left, Right };
 

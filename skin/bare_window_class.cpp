@@ -3,7 +3,7 @@
 #include <string>
 
 #include "skin/combo_box_look.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

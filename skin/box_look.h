@@ -3,12 +3,14 @@
 // (TSkinBoxH) and the pages of a page control (TSkinTabSheet).
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Fills `place` with ButtonFace, as the window's background is erased.
 void PaintBoxBackground(Bitmap& target, Rect place, const SkinDefinition& skin,

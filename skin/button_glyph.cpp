@@ -3,6 +3,12 @@
 #include "skin/nine_slice.h"
 
 namespace skin {
+
+using pixels::Blue;
+using pixels::Green;
+using pixels::MakePixel;
+using pixels::Red;
+
 namespace {
 
 constexpr int kDisabledState = 2;

@@ -2,11 +2,15 @@
 // glyph (its states side by side) or an image of its image list.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::kMagenta;
+using pixels::Pixel;
 
 struct ButtonGlyph {
     // The glyph's states side by side, or none. The window half keeps the

@@ -7,12 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/colour.h"
 #include "skin/geometry.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The caption's lines; an empty caption has none.
 std::vector<std::string> CaptionLines(std::string_view caption);

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/looks.h"
 #include "skin/push_button_look.h"
 #include "skin/skin_definition.h"
@@ -14,6 +14,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The box's size in the skin: one slice of its picture; 0 x 0 without one.
 Size CheckBoxSize(const SkinDefinition& skin, bool radio);

@@ -4,7 +4,7 @@
 
 #include "skin/control_colours.h"
 #include "skin/rect_fill.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 

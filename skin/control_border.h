@@ -8,12 +8,14 @@
 #include <array>
 #include <string_view>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // How many of the two rings fit the control's own border: its thinnest
 // side between the window's edge and the client area, at most 2.

@@ -2,13 +2,15 @@
 // explicit, and the system colours a few of them fall back on.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/colour.h"
 #include "skin/looks.h"
 #include "skin/skin_objects.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Pixel;
 
 inline Pixel PixelOf(Colour c, const SystemLook& look) {
     return ColourToPixel(ResolveColour(c, look));

@@ -4,13 +4,15 @@
 // keeps them as the control draws them.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct DateTimeFacts {
     int rings = 2;         // BorderRings of the control

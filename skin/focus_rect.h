@@ -2,11 +2,13 @@
 // caption.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Inverts every other pixel of the one-pixel ring along the inside of `r`,
 // clipped to `clip` and to the target: the pixels whose x + y is even, so

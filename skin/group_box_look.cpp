@@ -8,6 +8,8 @@
 
 namespace skin {
 
+using pixels::Pixel;
+
 void PaintGroupBox(Bitmap& target, Rect place, const SkinDefinition& skin, std::string_view caption,
                    Colour textColour, bool bareWindow, TextPainter& font, const SystemLook& look) {
     const Pixel shadow = PixelOf(skin.Colours.ButtonShadow, look);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
@@ -14,6 +14,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct HeaderSection {
     Rect place;  // as the control reports it, in its coordinates

@@ -6,13 +6,15 @@
 
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/small_glyphs.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct MediaButton {
     SmallGlyph sign = SmallGlyph::Play;

@@ -4,12 +4,14 @@
 // picture of two or more states holds the chunk lying and standing too.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct ProgressFacts {
     bool vertical = false;

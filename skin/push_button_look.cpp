@@ -8,7 +8,7 @@
 #include "skin/rect_fill.h"
 #include "skin/skin_object_drawing.h"
 #include "skin/small_glyphs.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

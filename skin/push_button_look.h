@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/button_glyph.h"
 #include "skin/button_layout.h"
 #include "skin/geometry.h"
@@ -17,6 +17,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct ButtonState {
     bool Pressed = false;

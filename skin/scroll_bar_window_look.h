@@ -3,13 +3,15 @@
 // the skinned overlays are.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/scroll_bar_look.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct ScrollBarWindowFacts {
     // The size-box style (0x8) or the size-grip style (0x10).

@@ -2,11 +2,13 @@
 // corner: the ExtraImages picture's grip slice.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Draws the grip slice unscaled, magenta transparent, with its
 // bottom-right corner 1 pixel inside `place`'s; nothing without an

@@ -2,10 +2,13 @@
 // drop-down arrow of a menu button and the media player's buttons.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::Pixel;
 
 enum class SmallGlyph { DropDown, Play, Pause, Stop, Next, Prev, Step, Back, Record, Eject };
 

@@ -7,6 +7,9 @@
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
+
+using pixels::Pixel;
+
 namespace {
 
 void Edge(Bitmap& target, Rect r, Pixel topLeft, Pixel bottomRight) {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
@@ -24,6 +24,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 enum class TabSide { Top, Bottom, Left, Right };
 

@@ -5,12 +5,14 @@
 
 #include <optional>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // A tool button's state as the custom draw reports it.
 struct ToolButtonState {

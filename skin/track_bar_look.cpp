@@ -7,6 +7,9 @@
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
+
+using pixels::Pixel;
+
 namespace {
 
 constexpr int kTickLength = 3;

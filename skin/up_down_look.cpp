@@ -9,6 +9,10 @@
 #include "skin/small_glyphs.h"
 
 namespace skin {
+
+using pixels::kMagenta;
+using pixels::Pixel;
+
 namespace {
 
 constexpr int kLooksPerButton = 4;

@@ -350,7 +350,7 @@ TEST(ControlDecisions, GivesToolButtonsTheirLooksButNotWhenDisabled) {
     EXPECT_EQ(skin::ToolButtonLook({}, skin::SkinDefinition()), std::nullopt);
 
     // The bar's gradient only without xoToolbarBK.
-    s.Toolbar.Image = skin::Bitmap(10, 40);
+    s.Toolbar.Image = pixels::Bitmap(10, 40);
     EXPECT_TRUE(skin::ToolBarGetsGradient(s, false));
     EXPECT_FALSE(skin::ToolBarGetsGradient(s, true));
     EXPECT_FALSE(skin::ToolBarGetsGradient(skin::SkinDefinition(), false));

@@ -27,11 +27,11 @@
 #include "skin/up_down_look.h"
 #include "test_skins.h"
 
-using skin::Bitmap;
+using pixels::Bitmap;
+using pixels::MakePixel;
+using pixels::Pixel;
 using skin::Look;
 using skin::MakeColour;
-using skin::MakePixel;
-using skin::Pixel;
 using skin::Rect;
 using skin::SkinDefinition;
 using skin::TSkinObject;

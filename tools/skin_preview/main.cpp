@@ -24,7 +24,7 @@
 #include "skin/skin_definition.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_reader.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 #include "tools/tool_files.h"
 
@@ -43,7 +43,7 @@ class ProgramBitmaps : public skin::ResourceBitmaps {
   public:
     explicit ProgramBitmaps(fs::path directory) : directory_(std::move(directory)) {}
 
-    std::optional<skin::Bitmap> Load(std::string_view name) const override {
+    std::optional<pixels::Bitmap> Load(std::string_view name) const override {
         if (directory_.empty())
             return std::nullopt;
         return skin::ReadBmp(ReadFile(directory_ / (text::LowerAscii(name) + ".bmp")));

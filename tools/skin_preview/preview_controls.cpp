@@ -24,21 +24,21 @@
 namespace preview {
 namespace {
 
-using skin::Bitmap;
+using pixels::Bitmap;
 using skin::Look;
 using skin::Rect;
 
 constexpr skin::Size kPicture{600, 462};
-const skin::Pixel kWhite = skin::MakePixel(255, 255, 255);
+const pixels::Pixel kWhite = pixels::MakePixel(255, 255, 255);
 
 // A glyph of two states (up, disabled) on the framework's transparent
 // colour, the bottom-left pixel: a red seal with a white bar.
 Bitmap SealGlyph() {
-    Bitmap glyph(32, 16, skin::MakePixel(0, 128, 128));
+    Bitmap glyph(32, 16, pixels::MakePixel(0, 128, 128));
     for (int state = 0; state < 2; ++state) {
         const int x = state * 16;
-        const skin::Pixel red =
-            state == 0 ? skin::MakePixel(190, 40, 40) : skin::MakePixel(140, 140, 140);
+        const pixels::Pixel red =
+            state == 0 ? pixels::MakePixel(190, 40, 40) : pixels::MakePixel(140, 140, 140);
         skin::FillRect(glyph, {x + 2, 2, x + 14, 14}, red);
         skin::FillRect(glyph, {x + 5, 7, x + 11, 9}, kWhite);
     }

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/skin_definition.h"
 
 namespace preview {
 
 struct ControlsPicture {
-    skin::Bitmap picture;
+    pixels::Bitmap picture;
     // ImageMagick drawing commands (MVG) that write the text.
     std::string text;
 };
