@@ -53,7 +53,7 @@ class ProgramBitmaps : public skin::ResourceBitmaps {
     fs::path directory_;
 };
 
-skin::SkinDefinition LoadSkin(const fs::path& path, const ProgramBitmaps& resources) {
+skin::SkinSnapshot LoadSkin(const fs::path& path, const ProgramBitmaps& resources) {
     skin::MemoryStream archive(ReadFile(path));
     skin::TSkinReader reader(
         [](const std::string& message) { std::cerr << "skin_preview: " << message << "\n"; });
@@ -72,8 +72,8 @@ skin::SkinDefinition LoadSkin(const fs::path& path, const ProgramBitmaps& resour
     };
     const preview::PreviewLook look;
     skin::GradientCache gradients;
-    skin::SkinDefinition skin;
-    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, skin);
+    auto skin = std::make_shared<skin::SkinDefinition>();
+    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, *skin);
     return skin;
 }
 
@@ -86,9 +86,9 @@ int main(int argc, char** argv) {
     }
     try {
         const ProgramBitmaps resources(argc == 4 ? argv[3] : "");
-        const skin::SkinDefinition skin = LoadSkin(argv[1], resources);
+        const skin::SkinSnapshot skin = LoadSkin(argv[1], resources);
         const preview::Picture picture = preview::ComposePreview(skin);
-        const preview::ControlsPicture controls = preview::ComposeControls(skin);
+        const preview::ControlsPicture controls = preview::ComposeControls(*skin);
         const std::string out = argv[2];
         tools::WriteBitmap(out + ".bmp", picture.window);
         tools::WriteBitmap(out + "-menu.bmp", picture.menu);
