@@ -99,6 +99,13 @@ void TForm::Hide() {
     Application().UpdateVisible();
 }
 
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(*this, canClose);
+    return canClose;
+}
+
 void TForm::Close() {
     if (!CloseQuery())
         return;

@@ -93,7 +93,7 @@ TEST(RecordSet, ReadsFieldsByNameInAnyCaseAndNullAsEmpty) {
     EXPECT_TRUE(db.Rs->eof());
     EXPECT_THROW(db.Rs->movenext(), StoreError);
     EXPECT_THROW(db.Rs->Fields("ChengYu"), StoreError);
-    db.CloseQuery();
+    db.CloseIdiomQuery();
 
     copy.Execute("update ChenYu set Diy = '' where ChengYu = '按图索骥'");
     db.OpenIdiomQuery(store::ExactIdiomStatement("按图索骥"));
@@ -115,7 +115,7 @@ TEST(RecordSet, UpdateWritesTheCurrentRowAtOnce) {
         other.OpenIdiomQuery(store::ExactIdiomStatement("井底之蛙"));
         EXPECT_EQ(other.Rs->Fields("Diy").Value(), note);
     }
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     db.OpenIdiomQuery(store::ExactIdiomStatement("自相矛盾"));
     EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());  // no other row was touched
 }
@@ -130,7 +130,7 @@ TEST(RecordSet, AnUpdateTheFileRefusesWritesNothing) {
         WriteLock lock(copy.DatabasePath());
         EXPECT_THROW(db.Rs->update(), StoreError);
     }
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
     EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());
     EXPECT_EQ(db.Rs->Fields("PingYin").Value(), "lǎo mǎ shí tú");
@@ -152,7 +152,7 @@ TEST(DataAccess, ReplacesItsObjectsForEveryQuery) {
     db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
     EXPECT_EQ(db.Rs->Fields("ChengYu").Value(), "老马识途");
     EXPECT_TRUE(db.Conn->IsOpen());
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     EXPECT_FALSE(db.Conn->IsOpen());
     EXPECT_TRUE(db.Rs->eof());
 }
