@@ -35,6 +35,9 @@ class TApplicationWindow : public TControl {
         if (app_.RunHooks(m))
             return;
         switch (m.Msg) {
+            case CM_ERRORREPORT:
+                ShowNextErrorReport();
+                return;
             case WM_COMMAND:
                 if (m.LParam == 0 && DispatchCommand(LOWORD(m.WParam)))
                     return;
@@ -88,13 +91,16 @@ TApplication::TApplication() : TComponent(nullptr) {
 }
 
 TApplication::~TApplication() {
+    SetErrorReportWindow(nullptr);
     FreeOwnedComponents();
     g_application = nullptr;
 }
 
 void TApplication::Initialize() {
-    if (!window_)
+    if (!window_) {
         window_ = Make<TApplicationWindow>(*this, *this);
+        SetErrorReportWindow(window_->Handle());
+    }
 }
 
 HWND TApplication::Handle() const {
