@@ -5,6 +5,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "ui/system_library.h"
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -13,7 +14,7 @@ namespace ui {
 TRichEdit::TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height,
                      bool readOnly)
     : TControl(owner, parent) {
-    static const HMODULE library = LoadLibraryW(L"Msftedit.dll");
+    static const HMODULE library = LoadSystemLibrary(L"Msftedit.dll");
     (void)library;
     RegisterSuperclass(MSFTEDIT_CLASS, L"TRichEdit");
     CreateWnd(L"TRichEdit",
