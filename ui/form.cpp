@@ -88,6 +88,10 @@ void TForm::PlaceOnFirstShow() {
 }
 
 void TForm::Show() {
+    // Shown while the program is minimised (from the tray): the program
+    // comes back as a whole, with its task-bar button.
+    if (Application().Minimized())
+        Application().Restore();
     PlaceOnFirstShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());

@@ -202,7 +202,7 @@ TEST(TraySettings, MinimisingHidesTheWindowOnlyWithTheOptionOn) {
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(WaitUntil([&] {
         return IsIconic(program.ApplicationWindow()) &&
-               IsWindowVisible(program.ApplicationWindow());
+               IsWindowVisible(program.ApplicationWindow()) && !IsWindowVisible(program.Main());
     }));
     EXPECT_EQ(program.Close(), 0u);
 }
