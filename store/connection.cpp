@@ -8,7 +8,7 @@
 #include "store/connection_string.h"
 #include "store/failure_reason.h"
 #include "store/store_error.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 namespace store {
 namespace {
@@ -25,13 +25,13 @@ void Connection::Open(const std::string& connStr) {
     close();
     const std::string path = DataSourceOf(connStr);
     std::error_code ec;
-    if (path.empty() || !fs::exists(Utf8Path(path), ec)) {
+    if (path.empty() || !fs::exists(text::Utf8Path(path), ec)) {
         throw StoreError("找不到成语数据库文件“" + path + "”");
     }
     // A file the user marked read-only is opened for reading only, whoever
     // runs the program (the system would let an administrator, or the
     // superuser under Wine, write it): a note save then says so.
-    const fs::perms perms = fs::status(Utf8Path(path), ec).permissions();
+    const fs::perms perms = fs::status(text::Utf8Path(path), ec).permissions();
     const bool readOnly = !ec && (perms & fs::perms::owner_write) == fs::perms::none;
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(
