@@ -1,5 +1,5 @@
-// Minimising the main window with a real click on its minimise button, with
-// and without "最小化时到托盘区".
+// Minimising the main window with a real click on its minimise button while
+// "最小化时到托盘区" is off (tray_settings_test.cpp has it on).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -72,24 +72,5 @@ TEST(Minimise, TheWindowLeavesTheScreenAndComesBackFromTheTaskBarAsItWas) {
         EXPECT_EQ(IsZoomed(main) != FALSE, maximised);
         EXPECT_FALSE(IsIconic(main));
     }
-    EXPECT_EQ(program.Close(), 0u);
-}
-
-TEST(Minimise, WithTheTrayOptionTheWindowHidesInTheTrayAndComesBackOnAClick) {
-    RunningProgram program;
-    program.WriteIni(L"[Setup]\r\nTrayIcon=1\r\nMin=1\r\n");
-    ASSERT_TRUE(program.Start());
-    const HWND main = program.Main();
-    const RECT before = WindowRect(main);
-    ASSERT_TRUE(ClickMinimise(main));
-    EXPECT_TRUE(WaitUntil([&] {
-        return !IsWindowVisible(main) && !IsWindowVisible(program.ApplicationWindow()) &&
-               !IsIconic(program.ApplicationWindow());
-    }));
-    EXPECT_TRUE(program.IconInTray());
-    program.ClickIcon();
-    EXPECT_TRUE(WaitUntil(
-        [&] { return IsWindowVisible(main) && IsWindowVisible(program.ApplicationWindow()); }));
-    EXPECT_TRUE(SameRect(WindowRect(main), before));
     EXPECT_EQ(program.Close(), 0u);
 }
