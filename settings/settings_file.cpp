@@ -32,9 +32,9 @@ std::optional<std::string> ReadBytes(const fs::path& path) {
     return std::move(bytes).str();
 }
 
-// A file the user marked read-only is left alone, whoever runs the program:
-// the system enforces the mark for most users only (not for an
-// administrator, nor under Wine for the superuser), the program for all.
+// A file the user marked read-only is left alone. Windows refuses to write
+// it for every user; under Wine the mark is a Unix permission, which the
+// superuser passes, so the program checks the mark itself.
 bool MarkedReadOnly(const fs::path& path) {
     std::error_code ec;
     const fs::perms perms = fs::status(path, ec).permissions();

@@ -28,9 +28,9 @@ void Connection::Open(const std::string& connStr) {
     if (path.empty() || !fs::exists(text::Utf8Path(path), ec)) {
         throw StoreError("找不到成语数据库文件“" + path + "”");
     }
-    // A file the user marked read-only is opened for reading only, whoever
-    // runs the program (the system would let an administrator, or the
-    // superuser under Wine, write it): a note save then says so.
+    // A file the user marked read-only is opened for reading only, so that a
+    // note save says so. Windows does that for every user; under Wine the
+    // mark is a Unix permission, which the superuser passes.
     const fs::perms perms = fs::status(text::Utf8Path(path), ec).permissions();
     const bool readOnly = !ec && (perms & fs::perms::owner_write) == fs::perms::none;
     sqlite3* raw = nullptr;
