@@ -81,6 +81,9 @@ TForm1::TForm1(ui::TComponent& owner)
     CreateToolBar();
     CreateTrayIcon();
     CreateSkin();
+    OnCloseQuery = [this](ui::TComponent& sender, bool& canClose) {
+        FormCloseQuery(sender, canClose);
+    };
     try {
         FormCreate();
     } catch (...) {
@@ -338,13 +341,13 @@ void TForm1::FormCreate() {
     OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
     settings::ReadOptions(Ini, options);
     // Any other value leaves the skin the window was made with. A settings
-    // file that refuses the choice is reported, and the dictionary still
-    // starts: its histories and its database do not depend on it.
+    // file that refuses to take the choice back (a read-only one) leaves it
+    // unsaved without a word: the skin is on, and the rest of the start-up
+    // does not depend on it.
     try {
         SkinMenuView skins = SkinMenu();
         settings::ApplySavedSkin(skins, savedSkin);
     } catch (const settings::WriteError&) {
-        ui::ReportCurrentException();
     }
     LoadHistories();
     TreeView1->Clear();
@@ -357,13 +360,13 @@ void TForm1::FormCreate() {
 
 // The histories must not be lost without a word: when the file cannot be
 // written, the user is told so, and the window closes all the same.
-bool TForm1::FormCloseQuery() {
+void TForm1::FormCloseQuery(ui::TComponent&, bool& canClose) {
     try {
         SaveHistories();
     } catch (...) {
         ui::ReportCurrentException();
     }
-    return true;
+    canClose = true;
 }
 
 settings::SettingsFile& TForm1::ReopenIni() {
@@ -402,10 +405,6 @@ void TForm1::ClearInitialsHistory() {
     lookup::HistoryBox initials = HistoryOf(*edit2);
     lookup::ClearInitialsHistory(Ini, initials);
     ShowHistory(*edit2, initials);
-}
-
-bool TForm1::CloseQuery() {
-    return FormCloseQuery();
 }
 
 void TForm1::WMSysCommand(ui::TMessage& m) {

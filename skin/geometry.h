@@ -44,4 +44,15 @@ struct Margins {
     bool operator==(const Margins&) const = default;
 };
 
+// `r` moved by dx and dy.
+constexpr Rect Offset(Rect r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// `r` grown by dx at the left and right and dy at the top and bottom
+// (shrunk for negative values).
+constexpr Rect Inflate(Rect r, int dx, int dy) {
+    return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
+}
+
 }  // namespace skin

@@ -9,10 +9,10 @@
 #include <memory>
 #include <sstream>
 
-#include "desktop_input.h"
 #include "dictionary_window.h"
 #include "lexora_app.h"
 #include "probe_client.h"
+#include "real_input.h"
 #include "skinned_frame.h"
 
 namespace {
@@ -60,7 +60,7 @@ class SkinnedProgram : public ::testing::Test {
             skins[i] = LoadProgramSkin(i);
         // Away from where the window will be: a caption element under the
         // pointer would look hot.
-        desktop::MoveTo(1, 1);
+        MoveTo({1, 1});
         Start();
     }
     void Start() {
@@ -92,13 +92,12 @@ class SkinnedProgram : public ::testing::Test {
     }
     // Opens "换肤" with the mouse and picks an item with the keyboard.
     void ChooseSkinByHand(int current, int index) {
-        const POINT menuButton = OnScreen(MainLayout(current).menuBarButtons.at(kSkinMenu));
-        desktop::Click(menuButton.x, menuButton.y);
+        ASSERT_TRUE(ClickAt(OnScreen(MainLayout(current).menuBarButtons.at(kSkinMenu))));
         ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
-        std::string keys;
+        std::wstring keys;
         for (int i = 0; i <= index; ++i)
-            keys += "Down ";
-        desktop::Keys(keys + "Return");
+            keys += L"Down ";
+        ASSERT_TRUE(PressKeys(keys + L"Return"));
     }
     HMENU SkinMenu() {
         const HMENU bar = MenuBar(main);
@@ -202,8 +201,7 @@ TEST_F(SkinnedProgram, TheSkinnedMinimiseButtonHidesTheWindowIntoTheTray) {
     ASSERT_TRUE(WaitUntil([&] {
         return probe->MenuItems(probe->MenuItems(MenuBar(main)).at(1).subMenu).at(1).checked;
     }));
-    const POINT minimise = OnScreen(MainLayout(0).CaptionButton(2));
-    desktop::Click(minimise.x, minimise.y);
+    ASSERT_TRUE(ClickAt(OnScreen(MainLayout(0).CaptionButton(2))));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
     EXPECT_FALSE(IsIconic(main)) << "hidden, not minimised";
     EXPECT_EQ(app.WaitForExit(200), static_cast<DWORD>(STILL_ACTIVE));
@@ -215,8 +213,7 @@ TEST_F(SkinnedProgram, TheSkinnedCloseButtonEndsTheProgramWithTheHistoriesSaved)
     ui.SetBoxText(ui.keywordBox, L"一");
     ui.Press(ui.keywordButton);
     probe.reset();
-    const POINT close = OnScreen(MainLayout(0).CaptionButton(0));
-    desktop::Click(close.x, close.y);
+    ASSERT_TRUE(ClickAt(OnScreen(MainLayout(0).CaptionButton(0))));
     EXPECT_EQ(app.WaitForExit(), 0u);
     std::string expected = "[KeyWord_List]";
     EXPECT_NE(Ini().find(expected), std::string::npos);

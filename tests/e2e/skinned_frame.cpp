@@ -65,6 +65,7 @@ pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& snapshot, const FrameShape
     const skin::FrameMetrics m = skin::MeasureFrame(skin, shape.kind, menuBarHeight);
     skin::CaptionState state;
     state.Active = active;
+    state.Maximised = shape.maximised;
     state.MaximiseBox = shape.maximiseBox;
     state.MinimiseBox = shape.minimiseBox;
     state.SystemMenu = true;

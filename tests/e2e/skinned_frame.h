@@ -18,6 +18,7 @@ struct FrameShape {
     bool dialogClass = false;
     bool maximiseBox = false;
     bool minimiseBox = false;
+    bool maximised = false;
     // The captions of a skinned menu bar, none without one.
     std::vector<std::string> menuBar;
     std::string caption;
