@@ -329,13 +329,6 @@ TEST(MenuComposition, DrawsSeparatorLines) {
     EXPECT_TRUE(f.normal.lines.empty());
 }
 
-TEST(MenuComposition, PaintsTheMenuWindowsBackground) {
-    SkinDefinition s = MenuSkin();
-    EXPECT_EQ(skin::PaintMenuBackground({100, 60}, s, kLook), Bitmap(100, 60, MakePixel(3, 3, 3)));
-    s.MenuBackground = Object(20, 1, 10, 10);
-    EXPECT_EQ(skin::PaintMenuBackground({100, 60}, s, kLook), Bitmap(100, 60, StateColour(20, 1)));
-}
-
 TEST(MenuComposition, PaintsTheBandAndItsButtons) {
     SkinDefinition s;
     s.Colours.MenuBarText = skin::MakeColour(9, 9, 9);
