@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "ui/error_report.h"
 #include "ui/menu.h"
@@ -15,6 +16,11 @@ namespace {
 // The control whose window CreateWindowEx is making right now: the window's
 // first messages arrive before it can be told its object otherwise.
 thread_local TControl* g_creating = nullptr;
+
+// The controls of this thread's windows. The window property holds the same
+// for readers outside the widget layer, but reading it asks the window
+// server, which is far too slow for every message; this table does not.
+thread_local std::unordered_map<HWND, TControl*> g_controlOfWindow;
 
 bool IsColorMessage(UINT msg) {
     return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
@@ -79,7 +85,8 @@ TControl::~TControl() {
 }
 
 TControl* TControl::FromHandle(HWND window) {
-    return window ? static_cast<TControl*>(GetPropW(window, PropertyName())) : nullptr;
+    const auto it = g_controlOfWindow.find(window);
+    return it != g_controlOfWindow.end() ? it->second : nullptr;
 }
 
 const wchar_t* TControl::PropertyName() {
@@ -117,6 +124,7 @@ void TControl::CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle,
 
 void TControl::Attach(HWND window) {
     handle_ = window;
+    g_controlOfWindow[window] = this;
     SetPropW(window, PropertyName(), this);
     wchar_t cls[64];
     GetClassNameW(window, cls, 64);
@@ -127,6 +135,7 @@ void TControl::Detach() {
     if (!handle_)
         return;
     RemovePropW(handle_, PropertyName());
+    g_controlOfWindow.erase(handle_);
     handle_ = nullptr;
 }
 
