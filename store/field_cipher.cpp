@@ -1,8 +1,8 @@
 #include "store/field_cipher.h"
 
-#include "store/gbk_text.h"
 #include "store/store_error.h"
-#include "store/text_rules.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
 
 namespace store {
 namespace {
@@ -55,11 +55,11 @@ std::string HexDecode(std::string_view hex) {
 std::optional<std::string> DecipherField(std::string_view stored) {
     if (stored.size() % 2 != 0)
         return std::nullopt;
-    return gbk::ToUtf8(XorWithKey(HexDecode(stored)));
+    return text::gbk::ToUtf8(XorWithKey(HexDecode(stored)));
 }
 
 std::string EncipherField(std::string_view text) {
-    return HexEncode(XorWithKey(gbk::FromUtf8(text)));
+    return HexEncode(XorWithKey(text::gbk::FromUtf8(text)));
 }
 
 }  // namespace store

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "store/gbk_text.h"
-#include "store/utf8.h"
+#include "text/gbk_text.h"
+#include "text/utf8.h"
 
+namespace text {
 namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -72,3 +73,5 @@ TEST(GbkText, LimitsTextToWholeCharactersOfGbkBytes) {
     EXPECT_EQ(gbk::LimitBytes("𠀀a", 4), "𠀀");  // four bytes in GB18030
     EXPECT_EQ(gbk::LimitBytes("", 8), "");
 }
+
+}  // namespace text
