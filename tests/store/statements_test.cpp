@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "store/statements.h"
-#include "store/utf8_path.h"
 #include "store_fixture.h"
+#include "text/utf8_path.h"
 
 namespace {
 
@@ -35,7 +35,8 @@ using List = std::vector<std::string>;
 std::string QueryPlan(const store::Statement& statement) {
     StoreCopy copy;
     sqlite3* db = nullptr;
-    sqlite3_open_v2(PathUtf8(copy.DatabasePath()).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(text::PathUtf8(copy.DatabasePath()).c_str(), &db, SQLITE_OPEN_READONLY,
+                    nullptr);
     sqlite3_stmt* explain = nullptr;
     sqlite3_prepare_v2(db, ("explain query plan " + statement.sql).c_str(), -1, &explain, nullptr);
     for (size_t i = 0; i < statement.parameters.size(); ++i) {
