@@ -27,6 +27,7 @@
 #include "bare_window_protocol.h"
 #include "dictionary_window.h"
 #include "lexora_app.h"
+#include "server_round_trip.h"
 #include "timing.h"
 
 namespace {
@@ -46,34 +47,6 @@ struct Subject {
     fs::path exe, database;  // empty for the bare program
     Samples samples;
 };
-
-// The cost of one request to the Wine server: reading a property of a window
-// of this process, by atom, which Wine always asks its server for.
-double ServerRoundTripMicroseconds() {
-    static const ATOM atom = GlobalAddAtomW(L"LexoraBenchRoundTrip");
-    static const HWND window = [] {
-        HWND w = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                 nullptr);
-        SetPropW(w, MAKEINTATOM(atom), w);
-        return w;
-    }();
-    constexpr int kCalls = 200;
-    std::vector<double> batches;
-    for (int b = 0; b < 9; ++b) {
-        batches.push_back(Milliseconds([] {
-                              for (int i = 0; i < kCalls; ++i)
-                                  GetPropW(window, MAKEINTATOM(atom));
-                          }) *
-                          1000 / kCalls);
-    }
-    return Median(batches);
-}
-
-const char* Regime(double roundTripMicroseconds) {
-    if (roundTripMicroseconds < 15)
-        return "quiet";
-    return roundTripMicroseconds > 30 ? "busy" : "between quiet and busy";
-}
 
 // The visible top-level window of that class of the process, once it has
 // answered a message (its message loop runs); null when none comes.
