@@ -297,11 +297,13 @@ TEST(LookupStart, AFailingBrowseLetterEndsTheTreeThere) {
     ASSERT_EQ(sqlite3_open16(database.c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db,
                            "alter table ChenYu rename to Idioms;"
-                           "create view ChenYu as select case when SPingYin like 'J%'"
-                           " then abs(-9223372036854775808) else ChengYu end as ChengYu,"
+                           "create view ChenYu as select rowid as rowid,"
+                           " case when SPingYin like 'J%' then abs(-9223372036854775808)"
+                           " else ChengYu end as ChengYu,"
                            " SPingYin, PingYin, DianGu, ChuChu, LiZi, Diy from Idioms",
                            nullptr, nullptr, nullptr),
-              SQLITE_OK);
+              SQLITE_OK)
+        << sqlite3_errmsg(db);
     sqlite3_close(db);
 
     LexoraApp app(LEXORA_EXE, database);
