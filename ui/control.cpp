@@ -47,7 +47,7 @@ LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         // its class's own handling alone.
         wchar_t cls[64];
         GetClassNameW(window, cls, 64);
-        return CallWindowProcW(DefaultProcOf(cls), window, msg, wParam, lParam);
+        return DefaultProcOf(cls)(window, msg, wParam, lParam);
     }
     TMessage message{msg, wParam, lParam, 0};
     try {
@@ -146,7 +146,7 @@ intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
 }
 
 void TControl::DefaultHandler(TMessage& m) {
-    m.Result = handle_ ? CallWindowProcW(defaultProc_, handle_, m.Msg, m.WParam, m.LParam) : 0;
+    m.Result = handle_ ? defaultProc_(handle_, m.Msg, m.WParam, m.LParam) : 0;
 }
 
 bool TControl::Reflect(TMessage& m) {

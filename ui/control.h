@@ -17,6 +17,7 @@
 #include "ui/font.h"
 #include "ui/message.h"
 #include "ui/win_handle.h"
+#include "ui/window_class.h"
 
 namespace ui {
 
@@ -119,7 +120,7 @@ class TControl : public TComponent {
     TControl* parent_;
     std::vector<TControl*> children_;
     HWND handle_ = nullptr;
-    WNDPROC defaultProc_ = DefWindowProcW;
+    DefaultWindowProc defaultProc_;
 
     TFont font_;
     bool parentFont_ = true;

@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/form.h"
+#include "ui/window_class.h"
 
 namespace {
 
@@ -69,6 +70,23 @@ TEST_F(ControlTest, MessagesFindTheirControlsWithoutTheWindowProperty) {
                  reinterpret_cast<LPARAM>(button->Handle()));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button->Perform(WM_GETTEXTLENGTH), 0) << "its own messages reach it too";
+}
+
+// A class's default handling works whether its procedure is a function or one
+// of the handles that only CallWindowProcW resolves (as an ANSI view of a
+// Unicode window's procedure is).
+TEST_F(ControlTest, TheDefaultHandlingCallsFunctionsAndHandles) {
+    auto* button = ui::Make<ui::TButton>(*form, form, 10, 10, 75, 25);
+    button->SetCaption("确定");
+    const HWND window = button->Handle();
+    WNDCLASSEXW system{};
+    system.cbSize = sizeof system;
+    ASSERT_TRUE(GetClassInfoExW(nullptr, L"Button", &system));
+    const auto handle = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    for (const WNDPROC proc : {system.lpfnWndProc, handle}) {
+        const ui::DefaultWindowProc handling(proc);
+        EXPECT_EQ(handling(window, WM_GETTEXTLENGTH, 0, 0), 2);
+    }
 }
 
 }  // namespace
