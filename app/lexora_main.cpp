@@ -10,8 +10,10 @@
 #include "resources/resource_ids.h"
 #include "ui/application.h"
 #include "ui/error_report.h"
+#include "ui/system_library.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    ui::LimitLibrarySearchToSystem();
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -74,6 +74,9 @@ TForm1::TForm1(ui::TComponent& owner)
     CreateControls();
     CreateToolBar();
     CreateTrayIcon();
+    OnCloseQuery = [this](ui::TComponent& sender, bool& canClose) {
+        FormCloseQuery(sender, canClose);
+    };
     try {
         FormCreate();
     } catch (...) {
@@ -331,13 +334,13 @@ void TForm1::FormCreate() {
 
 // The histories must not be lost without a word: when the file cannot be
 // written, the user is told so, and the window closes all the same.
-bool TForm1::FormCloseQuery() {
+void TForm1::FormCloseQuery(ui::TComponent&, bool& canClose) {
     try {
         SaveHistories();
     } catch (...) {
         ui::ReportCurrentException();
     }
-    return true;
+    canClose = true;
 }
 
 settings::SettingsFile& TForm1::ReopenIni() {
@@ -376,10 +379,6 @@ void TForm1::ClearInitialsHistory() {
     lookup::HistoryBox initials = HistoryOf(*edit2);
     lookup::ClearInitialsHistory(Ini, initials);
     ShowHistory(*edit2, initials);
-}
-
-bool TForm1::CloseQuery() {
-    return FormCloseQuery();
 }
 
 void TForm1::WMSysCommand(ui::TMessage& m) {

@@ -57,7 +57,6 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     TTrayIcon* TrayIcon1;
 
   protected:
-    bool CloseQuery() override;
     void WMSysCommand(ui::TMessage& message) override;
 
   private:
@@ -70,7 +69,7 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
                         void (TForm1::*handler)());
 
     void FormCreate();
-    bool FormCloseQuery();
+    void FormCloseQuery(ui::TComponent& sender, bool& canClose);
 
     // The search histories in the boxes' drop-down lists.
     void LoadHistories();

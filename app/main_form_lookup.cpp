@@ -56,7 +56,7 @@ void TForm1::ShowIdiom(const std::string& key) {
         Memo1->SetText(record.Diy ? text::Trim(*record.Diy) : std::string());
         SavedNote = Memo1->Text();
     }
-    CloseQuery();
+    CloseIdiomQuery();
 }
 
 void TForm1::ShowEntry(lookup::EntryDocument doc) {
@@ -122,7 +122,7 @@ int TForm1::ListSearchResults() {
     if (Rs->eof()) {
         StatusBar1->SetPanelText(0, lookup::ResultCountText(0));
         ShowRefusal("抱歉，没有找到符合的成语，请重新查询");
-        CloseQuery();
+        CloseIdiomQuery();
         return -1;
     }
     int count = 0;
@@ -130,7 +130,7 @@ int TForm1::ListSearchResults() {
     for (; !Rs->eof(); Rs->movenext(), ++count)
         ListBox1->AddItem(Rs->Fields("ChengYu").Value());
     ListBox1->EndUpdate();
-    CloseQuery();
+    CloseIdiomQuery();
     if (ListBox1->ItemCount() > 0) {
         ListBox1->SetItemIndex(0);
         ListBox1Click();
@@ -197,7 +197,7 @@ void TForm1::SaveNote() {
         Rs->update();
         SavedNote = Memo1->Text();
     }
-    CloseQuery();
+    CloseIdiomQuery();
     if (found) {
         ShowConfirmation("个人见解保存成功！");
     } else {

@@ -32,6 +32,15 @@ std::optional<std::string> ReadBytes(const fs::path& path) {
     return std::move(bytes).str();
 }
 
+// A file the user marked read-only is left alone. Windows refuses to write
+// it for every user; under Wine the mark is a Unix permission, which the
+// superuser passes, so the program checks the mark itself.
+bool MarkedReadOnly(const fs::path& path) {
+    std::error_code ec;
+    const fs::perms perms = fs::status(path, ec).permissions();
+    return !ec && (perms & fs::perms::owner_write) == fs::perms::none;
+}
+
 // The new contents go to a file of their own first and then take the old
 // file's place in one step, so a write that fails half-way (a full disk, a
 // file held open elsewhere) never leaves a shortened settings file behind.
@@ -146,7 +155,7 @@ void SettingsFile::WriteString(std::string_view section, std::string_view key,
         // A file that is there but cannot be read must not be replaced by
         // one that holds only this value.
         const std::optional<std::string> bytes = ReadBytes(path);
-        if (!bytes)
+        if (!bytes || MarkedReadOnly(path))
             throw WriteError(path_);
         document = IniDocument::FromBytes(*bytes);
     }

@@ -2,27 +2,13 @@
 
 #include <algorithm>
 
+#include "skin/control_colours.h"
 #include "skin/nine_slice.h"
 #include "skin/pixel_ops.h"
 #include "skin/rect_fill.h"
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
-namespace {
-
-Rect Offset(Rect r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
-
-// Slice `state` of the object's picture (or of its second picture)
-// nine-slice into `to`.
-void DrawState(Bitmap& target, Rect to, const TSkinObject& o, const Bitmap& image, int state) {
-    const Scaling scaling = o.Tile == 1 ? Scaling::Tile : Scaling::Stretch;
-    DrawNineSlice(target, to, image, SliceRect(image, o.Frame, state, SliceLayout::SideBySide),
-                  o.GetMargins(), {scaling, scaling, o.Trans != 0});
-}
-
-}  // namespace
 
 Look ComboBoxLook(bool pressed, bool focusedOrHot, bool enabled) {
     if (!enabled)
@@ -32,12 +18,14 @@ Look ComboBoxLook(bool pressed, bool focusedOrHot, bool enabled) {
     return focusedOrHot ? Look::Hot : Look::Normal;
 }
 
-void PaintComboBox(Bitmap& target, Rect place, const SkinDefinition& skin, Look look,
-                   bool rightToLeft, const ComboBoxMetrics& metrics, const SystemLook& system) {
-    if (!skin.ComboButton || skin.ComboButton->Image.Empty())
+void PaintComboBox(Bitmap& target, Rect place, const ComboBoxFacts& facts,
+                   const SkinDefinition& skin, const SystemLook& system) {
+    if (!skin.ComboButton || skin.ComboButton->Image.Empty() || facts.buttonHidden)
         return;
     const TSkinBorderObject& button = *skin.ComboButton;
-    const int state = SliceOf(look);
+    const bool rightToLeft = facts.rightToLeft;
+    const ComboBoxMetrics& metrics = facts.metrics;
+    const int state = SliceOf(facts.look);
     const int w = place.Width(), h = place.Height();
 
     if (button.Style == 2) {
@@ -56,14 +44,14 @@ void PaintComboBox(Bitmap& target, Rect place, const SkinDefinition& skin, Look 
             rightToLeft ? Rect{inner.left, inner.top, inner.left + strip, inner.bottom}
                         : Rect{inner.right - strip, inner.top, inner.right, inner.bottom};
         FillRect(target, Offset(buttonStrip, place.left, place.top), metrics.Brush);
-        FrameRect(target, place, ColourToPixel(ResolveColour(skin.Colours.ButtonShadow, system)));
+        FrameRect(target, place, PixelOf(skin.Colours.ButtonShadow, system));
         const Rect slice = SliceRect(button.Image, button.Frame, state, SliceLayout::SideBySide);
         const int sliceHeight = slice.Height() < strip ? slice.Height() : buttonStrip.Height();
         const int x = rightToLeft ? inner.left : inner.right - slice.Width();
-        DrawState(target,
-                  Offset({x, inner.top, x + slice.Width(), inner.top + sliceHeight}, place.left,
-                         place.top),
-                  button, button.Image, state);
+        DrawObjectState(target,
+                        Offset({x, inner.top, x + slice.Width(), inner.top + sliceHeight},
+                               place.left, place.top),
+                        button, button.Image, state);
         return;
     }
 
@@ -76,8 +64,8 @@ void PaintComboBox(Bitmap& target, Rect place, const SkinDefinition& skin, Look 
     DrawBitmap(target, place.left + field.left, place.top + field.top, kept,
                {0, 0, kept.Width(), kept.Height()}, false);
     const Rect strip = rightToLeft ? Rect{0, 0, s + 2, h} : Rect{w - s - 2, 0, w, h};
-    DrawState(target, Offset(strip, place.left, place.top), button,
-              rightToLeft && !button.Image2.Empty() ? button.Image2 : button.Image, state);
+    DrawObjectState(target, Offset(strip, place.left, place.top), button,
+                    rightToLeft && !button.Image2.Empty() ? button.Image2 : button.Image, state);
     if (skin.ExtraImages && !skin.ExtraImages->Image.Empty()) {
         const TSkinObject& glyphs = *skin.ExtraImages;
         const Rect glyph = SliceRect(glyphs.Image, glyphs.Frame, state, SliceLayout::SideBySide);

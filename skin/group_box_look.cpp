@@ -1,7 +1,9 @@
 #include "skin/group_box_look.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "skin/control_colours.h"
 #include "skin/rect_fill.h"
 
 namespace skin {
@@ -9,10 +11,15 @@ namespace skin {
 using pixels::Pixel;
 
 void PaintGroupBox(Bitmap& target, Rect place, const SkinDefinition& skin, std::string_view caption,
-                   Colour textColour, TextPainter& font, const SystemLook& look) {
-    const Pixel shadow = ColourToPixel(ResolveColour(skin.Colours.ButtonShadow, look));
-    const Pixel face = ColourToPixel(ResolveColour(skin.Colours.ButtonFace, look));
+                   Colour textColour, bool bareWindow, TextPainter& font, const SystemLook& look) {
+    const Pixel shadow = PixelOf(skin.Colours.ButtonShadow, look);
+    const Pixel face = PixelOf(skin.Colours.ButtonFace, look);
     const int a = font.Measure("0").height / 2;
+    if (bareWindow) {
+        const Rect band{place.left, place.top + a, place.right, place.bottom};
+        FrameRect(target, band, face);
+        FrameRect(target, Inflate(band, -1, -1), face);
+    }
     // A rounded rectangle with 5 x 5 corner ellipses: each corner's
     // outermost pixel stays clear, the line steps in by one around it.
     const Rect r{place.left + 1, place.top + a, place.right - 1, place.bottom - 1};
@@ -29,7 +36,8 @@ void PaintGroupBox(Bitmap& target, Rect place, const SkinDefinition& skin, std::
     if (caption.empty())
         return;
     const Size text = font.Measure(caption);
-    const Rect box{place.left + 8, place.top, place.left + 8 + text.width, place.top + text.height};
+    const Rect box{place.left + 8, place.top, std::min(place.left + 8 + text.width, place.right),
+                   place.top + text.height};
     FillRect(target, box, face);
     font.Draw(target, box, caption, textColour, TextAlign::Left);
 }

@@ -17,8 +17,10 @@ using pixels::Bitmap;
 // Over `place` (the whole box): a one-pixel rounded rectangle in
 // ButtonShadow from (1, a) to the bottom-right corner less one, a being half
 // the height of the text "0"; the caption at x = 8 from the top, on the
-// button face, covering the line behind it.
+// button face, covering the line behind it. A bare group-box window has
+// painted its own frame first: a band 2 pixels wide along the inside of
+// (0, a, W, H) is cleared to the button face before the line is drawn.
 void PaintGroupBox(Bitmap& target, Rect place, const SkinDefinition& skin, std::string_view caption,
-                   Colour textColour, TextPainter& font, const SystemLook& look);
+                   Colour textColour, bool bareWindow, TextPainter& font, const SystemLook& look);
 
 }  // namespace skin

@@ -94,4 +94,16 @@ void DrawBitmap(Bitmap& target, int x, int y, const Bitmap& source, Rect from, b
     }
 }
 
+void DrawCentred(Bitmap& target, Rect box, const Bitmap& source, Rect from, bool transparent) {
+    const int x = box.left + (box.Width() - from.Width()) / 2;
+    const int y = box.top + (box.Height() - from.Height()) / 2;
+    const Rect clipped{std::max(from.left, from.left + box.left - x),
+                       std::max(from.top, from.top + box.top - y),
+                       std::min(from.right, from.left + box.right - x),
+                       std::min(from.bottom, from.top + box.bottom - y)};
+    if (!clipped.Empty())
+        DrawBitmap(target, x + clipped.left - from.left, y + clipped.top - from.top, source,
+                   clipped, transparent);
+}
+
 }  // namespace skin

@@ -31,4 +31,8 @@ Bitmap Crop(const Bitmap& bitmap, Rect area);
 // pixels leave the target as it was.
 void DrawBitmap(Bitmap& target, int x, int y, const Bitmap& source, Rect from, bool transparent);
 
+// Draws the `from` part of `source` unscaled in the middle of `box`, clipped
+// to the box.
+void DrawCentred(Bitmap& target, Rect box, const Bitmap& source, Rect from, bool transparent);
+
 }  // namespace skin

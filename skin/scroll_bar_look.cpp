@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/control_colours.h"
 #include "skin/looks.h"
 #include "skin/nine_slice.h"
 #include "skin/rect_fill.h"
@@ -32,7 +33,14 @@ int ArrowSlice(int first, ScrollPart part, const ScrollBarState& s) {
 
 }  // namespace
 
+int ArrowLength(int length, int arrow) {
+    return length < 2 * arrow ? length / 2 : arrow;
+}
+
 ScrollPart ScrollPartAt(int p, int length, int arrow, int thumbStart, int thumbEnd) {
+    arrow = ArrowLength(length, arrow);
+    if (p < 0 || p >= length)
+        return ScrollPart::None;
     if (p < arrow)
         return ScrollPart::LineUp;
     if (p < thumbStart)
@@ -44,6 +52,12 @@ ScrollPart ScrollPartAt(int p, int length, int arrow, int thumbStart, int thumbE
     return ScrollPart::LineDown;
 }
 
+int DraggedThumbStart(int startAtPress, int travel, int length, int arrow, int thumbLength) {
+    const int a = ArrowLength(length, arrow);
+    const int last = std::max(a, length - a - thumbLength);
+    return std::clamp(startAtPress + travel, a, last);
+}
+
 void PaintScrollBar(Bitmap& target, Rect place, const SkinDefinition& skin,
                     const ScrollBarState& state, int arrow, const SystemLook& look) {
     if (!skin.Scrollbar || skin.Scrollbar->Image.Empty())
@@ -53,9 +67,9 @@ void PaintScrollBar(Bitmap& target, Rect place, const SkinDefinition& skin,
     const int length = vertical ? place.Height() : place.Width();
     const int across = vertical ? place.Width() : place.Height();
     const int t = std::abs(picture.Image.Height() - arrow) > 2 ? arrow : picture.Image.Height();
-    const int a = length < 2 * arrow ? length / 2 : arrow;
+    const int a = ArrowLength(length, arrow);
 
-    FillRect(target, place, ColourToPixel(ResolveColour(skin.Colours.ButtonFace, look)));
+    FillRect(target, place, PixelOf(skin.Colours.ButtonFace, look));
     const std::unique_ptr<TSkinObject>& track = vertical ? skin.VertScroll : skin.HorzScroll;
     if (track && !track->Image.Empty())
         DrawObjectState(target, Along(place, vertical, a, length - a, 0, across), *track,
@@ -69,9 +83,9 @@ void PaintScrollBar(Bitmap& target, Rect place, const SkinDefinition& skin,
 
     const std::unique_ptr<TSkinObject>& thumb =
         vertical ? skin.VertScrollThumb : skin.HorzScrollThumb;
-    const int start = std::max(state.ThumbStart, a);
-    const int end = std::min(state.ThumbEnd, length - a);
-    if (!thumb || thumb->Image.Empty() || end <= start)
+    const int start = state.ThumbStart;
+    const int end = state.ThumbEnd;
+    if (!thumb || thumb->Image.Empty() || start < 0 || end > length || end <= start)
         return;
     const bool pressed = state.Pressed == ScrollPart::Thumb;
     const bool hot = state.Hot == ScrollPart::Thumb;
@@ -87,6 +101,15 @@ void PaintScrollBar(Bitmap& target, Rect place, const SkinDefinition& skin,
                                                                 : hot   ? ss::kHotGrip
                                                                         : 0));
     }
+}
+
+Rect ScrollCorner(Rect vertical, Rect horizontal) {
+    return {vertical.left, horizontal.top, vertical.right, horizontal.bottom};
+}
+
+void PaintScrollCorner(Bitmap& target, Rect corner, const SkinDefinition& skin,
+                       const SystemLook& look) {
+    FillRect(target, corner, PixelOf(skin.Colours.ButtonFace, look));
 }
 
 }  // namespace skin

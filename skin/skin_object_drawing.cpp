@@ -3,9 +3,13 @@
 namespace skin {
 
 void DrawObjectState(Bitmap& target, Rect to, const TSkinObject& object, int state) {
+    DrawObjectState(target, to, object, object.Image, state);
+}
+
+void DrawObjectState(Bitmap& target, Rect to, const TSkinObject& object, const Bitmap& image,
+                     int state) {
     const Scaling scaling = object.Tile == 1 ? Scaling::Tile : Scaling::Stretch;
-    DrawNineSlice(target, to, object.Image,
-                  SliceRect(object.Image, object.Frame, state, SliceLayout::SideBySide),
+    DrawNineSlice(target, to, image, SliceRect(image, object.Frame, state, SliceLayout::SideBySide),
                   object.GetMargins(), {scaling, scaling, object.Trans != 0});
 }
 

@@ -16,6 +16,11 @@ using pixels::Bitmap;
 // Trans is nonzero.
 void DrawObjectState(Bitmap& target, Rect to, const TSkinObject& object, int state);
 
+// The same with another picture cut as the object's (its second picture,
+// or a turned copy of its own) in the object's margins and switches.
+void DrawObjectState(Bitmap& target, Rect to, const TSkinObject& object, const Bitmap& image,
+                     int state);
+
 // Draws a frame border into `to`: the inactive look (state 2) when the window
 // is inactive and the border has more than one state, else state 1. The
 // states of the side borders lie side by side, those of the top and bottom

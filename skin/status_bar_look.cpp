@@ -1,8 +1,9 @@
 #include "skin/status_bar_look.h"
 
+#include "skin/control_colours.h"
 #include "skin/looks.h"
-#include "skin/pixel_ops.h"
 #include "skin/rect_fill.h"
+#include "skin/size_grip.h"
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
@@ -10,9 +11,6 @@ namespace skin {
 using pixels::Pixel;
 
 namespace {
-
-constexpr int kSystemButtonShadow = 16;
-constexpr int kSystemButtonHighlight = 20;
 
 void Edge(Bitmap& target, Rect r, Pixel topLeft, Pixel bottomRight) {
     FillRect(target, {r.left, r.top, r.right, r.top + 1}, topLeft);
@@ -22,44 +20,75 @@ void Edge(Bitmap& target, Rect r, Pixel topLeft, Pixel bottomRight) {
 }
 
 void PanelBackground(Bitmap& target, Rect r, PanelBevel bevel, const SkinDefinition& skin,
-                     const SystemLook& look) {
+                     const SystemLook& system) {
     if (skin.StatusBarEdges && !skin.StatusBarEdges->Image.Empty()) {
-        const int slice = bevel == PanelBevel::Lowered  ? status_slices::kLowered
-                          : bevel == PanelBevel::Raised ? status_slices::kRaised
-                                                        : status_slices::kFlat;
-        DrawObjectState(target, r, *skin.StatusBarEdges, slice);
+        DrawObjectState(target, r, *skin.StatusBarEdges, StatusBevelSlice(bevel));
         return;
     }
-    const Pixel shadow = ColourToPixel(look.SystemColourValue(kSystemButtonShadow));
-    const Pixel light = ColourToPixel(look.SystemColourValue(kSystemButtonHighlight));
+    const Pixel shadow = PixelOf(SystemColour(SystemColourIndex::ButtonShadow), system);
+    const Pixel light = PixelOf(SystemColour(SystemColourIndex::ButtonHighlight), system);
     if (bevel == PanelBevel::Lowered)
         Edge(target, r, shadow, light);
     if (bevel == PanelBevel::Raised)
         Edge(target, r, light, shadow);
 }
 
+std::string ShownText(const std::string& text) {
+    return text.empty() ? " " : text;
+}
+
 }  // namespace
 
-void PaintStatusBar(Bitmap& target, Rect place, const SkinDefinition& skin,
-                    const std::vector<StatusPanel>& panels, bool sizeGrip, Colour fontColour,
-                    TextPainter& font, const SystemLook& look) {
-    FillRect(target, place, ColourToPixel(ResolveColour(skin.Colours.ButtonFace, look)));
-    const Colour text = skin.StatusBarEdges ? skin.StatusBarEdges->NormalColour2 : fontColour;
+std::vector<Rect> StatusPanelPlaces(const std::vector<StatusPanel>& panels, int barWidth) {
+    std::vector<Rect> places;
     for (size_t i = 0; i < panels.size(); ++i) {
-        Rect r = panels[i].Place;
-        r.right = i + 1 == panels.size() ? place.right : r.right + 2;
-        PanelBackground(target, r, panels[i].Bevel, skin, look);
-        font.Draw(target, {r.left + 2, r.top, r.right - 2, r.bottom},
-                  panels[i].Text.empty() ? " " : panels[i].Text, ResolveColour(text, look),
-                  panels[i].Align);
+        Rect r = panels[i].place;
+        r.right = i + 1 == panels.size() ? barWidth : r.right + 2;
+        places.push_back(r);
     }
-    if (sizeGrip && skin.ExtraImages && !skin.ExtraImages->Image.Empty()) {
-        const TSkinObject& extra = *skin.ExtraImages;
-        const Rect grip =
-            SliceRect(extra.Image, extra.Frame, kSizeGripSlice, SliceLayout::SideBySide);
-        DrawBitmap(target, place.right - 1 - grip.Width(), place.bottom - 1 - grip.Height(),
-                   extra.Image, grip, true);
+    return places;
+}
+
+int StatusBevelSlice(PanelBevel bevel) {
+    switch (bevel) {
+        case PanelBevel::Lowered:
+            return status_slices::kLowered;
+        case PanelBevel::Raised:
+            return status_slices::kRaised;
+        case PanelBevel::None:
+            break;
     }
+    return status_slices::kFlat;
+}
+
+TextAlign PanelTextAlign(TextAlign align, bool rightToLeft) {
+    if (!rightToLeft || align == TextAlign::Centre)
+        return align;
+    return align == TextAlign::Left ? TextAlign::Right : TextAlign::Left;
+}
+
+void PaintStatusBar(Bitmap& target, Rect place, const StatusBarFacts& f, const SkinDefinition& skin,
+                    TextPainter& font, const SystemLook& system) {
+    FillRect(target, place, PixelOf(skin.Colours.ButtonFace, system));
+    const Colour text = ResolveColour(
+        skin.StatusBarEdges ? skin.StatusBarEdges->NormalColour2 : f.fontColour, system);
+    if (f.simple || f.panels.empty()) {
+        PanelBackground(target, place, PanelBevel::Lowered, skin, system);
+        font.Draw(target, Inflate(place, -2, 0), ShownText(f.simpleText), text,
+                  f.rightToLeft ? TextAlign::Right : TextAlign::Left);
+    } else {
+        const std::vector<Rect> places = StatusPanelPlaces(f.panels, place.Width());
+        for (size_t i = 0; i < f.panels.size(); ++i) {
+            const StatusPanel& panel = f.panels[i];
+            const Rect r = Offset(places[i], place.left, place.top);
+            PanelBackground(target, r, panel.bevel, skin, system);
+            if (panel.textStyle)
+                font.Draw(target, Inflate(r, -2, 0), ShownText(panel.text), text,
+                          PanelTextAlign(panel.align, panel.rightToLeft));
+        }
+    }
+    if (f.sizeGrip)
+        DrawSizeGrip(target, place, skin);
 }
 
 }  // namespace skin

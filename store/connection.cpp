@@ -6,11 +6,14 @@
 #include <system_error>
 
 #include "store/connection_string.h"
+#include "store/failure_reason.h"
 #include "store/store_error.h"
 #include "text/utf8_path.h"
 
 namespace store {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The table and the seven fields every statement relies on.
 constexpr const char* kShapeCheck =
@@ -22,21 +25,33 @@ void Connection::Open(const std::string& connStr) {
     close();
     const std::string path = DataSourceOf(connStr);
     std::error_code ec;
-    if (path.empty() || !std::filesystem::exists(text::Utf8Path(path), ec)) {
+    if (path.empty() || !fs::exists(text::Utf8Path(path), ec)) {
         throw StoreError("找不到成语数据库文件“" + path + "”");
     }
+    // A file the user marked read-only is opened for reading only, so that a
+    // note save says so. Windows does that for every user; under Wine the
+    // mark is a Unix permission, which the superuser passes.
+    const fs::perms perms = fs::status(text::Utf8Path(path), ec).permissions();
+    const bool readOnly = !ec && (perms & fs::perms::owner_write) == fs::perms::none;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(
+        path.c_str(), &raw, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     std::shared_ptr<sqlite3> db(raw, sqlite3_close_v2);
     if (rc != SQLITE_OK) {
         throw StoreError("无法打开成语数据库文件“" + path + "”：" +
-                         (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+                         (raw ? FailureReason(raw) : sqlite3_errstr(rc)));
     }
     sqlite3_stmt* check = nullptr;
     const int prepared = sqlite3_prepare_v2(db.get(), kShapeCheck, -1, &check, nullptr);
     sqlite3_finalize(check);
-    if (prepared != SQLITE_OK) {
+    if (prepared == SQLITE_ERROR || prepared == SQLITE_NOTADB) {
+        // No table of that shape, or no database at all.
         throw StoreError("“" + path + "”不是成语数据库");
+    }
+    if (prepared != SQLITE_OK) {
+        // The file is there but cannot be read now: locked by another
+        // program, or unreadable.
+        throw StoreError("无法打开成语数据库文件“" + path + "”：" + FailureReason(db.get()));
     }
     // Read the file through a memory map: every command opens a connection of
     // its own, and the system's file cache then serves them all without a

@@ -14,7 +14,7 @@ void DataAccess::OpenIdiomQuery(const Statement& statement) {
     Rs->Open(statement);
 }
 
-void DataAccess::CloseQuery() {
+void DataAccess::CloseIdiomQuery() {
     if (Rs)
         Rs->close();
     if (Conn)

@@ -26,8 +26,10 @@ struct DataAccess {
     // All three steps.
     void OpenIdiomQuery(const Statement& statement);
 
-    // Ends a command: the record set, then the connection.
-    void CloseQuery();
+    // Ends a command: the record set, then the connection. The name pairs
+    // with OpenIdiomQuery and differs from a form's CloseQuery, which the
+    // main window also has.
+    void CloseIdiomQuery();
 };
 
 }  // namespace store

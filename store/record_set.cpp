@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "store/connection.h"
+#include "store/failure_reason.h"
 #include "store/store_error.h"
 
 namespace store {
@@ -14,7 +15,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 [[noreturn]] void Fail(sqlite3* db, const std::string& what) {
-    throw StoreError(what + "：" + sqlite3_errmsg(db));
+    throw StoreError(what + "：" + FailureReason(db));
 }
 
 // Runs one statement that returns no rows.
@@ -49,7 +50,8 @@ void Field::SetValue(std::string value) {
     rs_.pending_[column_] = std::move(value);
 }
 
-RecordSet::RecordSet(const Connection& activeConnection) : db_(activeConnection.Database()) {}
+RecordSet::RecordSet(const Connection& activeConnection)
+    : connection_(activeConnection.Database()) {}
 
 RecordSet::~RecordSet() {
     close();
@@ -57,6 +59,9 @@ RecordSet::~RecordSet() {
 
 void RecordSet::Open(const Statement& statement) {
     close();
+    db_ = connection_.lock();
+    if (!db_)
+        throw StoreError("成语数据库的连接没有打开");
     if (sqlite3_prepare_v2(db_.get(), statement.sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
         Fail(db_.get(), "成语数据库查询失败");
     }
@@ -110,12 +115,12 @@ void RecordSet::update() {
     }
     sqlite3_finalize(write);
     if (rc != SQLITE_DONE) {
-        const std::string reason = sqlite3_errmsg(db);
+        const std::string reason = FailureReason(db);
         sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
         throw StoreError("成语数据库写入失败：" + reason);
     }
     if (sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const std::string reason = sqlite3_errmsg(db);
+        const std::string reason = FailureReason(db);
         sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
         throw StoreError("成语数据库写入失败：" + reason);
     }
@@ -139,6 +144,7 @@ void RecordSet::Step() {
 void RecordSet::close() {
     sqlite3_finalize(stmt_);
     stmt_ = nullptr;
+    db_.reset();
     eof_ = true;
     pending_.clear();
 }

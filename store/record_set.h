@@ -43,7 +43,8 @@ class RecordSet {
     RecordSet& operator=(const RecordSet&) = delete;
 
     // Runs the statement; the cursor stands on the first row, or at the end
-    // when there is none. Throws StoreError when the store rejects it.
+    // when there is none. Throws StoreError when the store rejects it or the
+    // connection has been closed.
     void Open(const Statement& statement);
 
     // Whether the cursor stands behind the last row.
@@ -66,6 +67,9 @@ class RecordSet {
     int ColumnOf(std::string_view name) const;
     void RequireRow() const;
 
+    // The connection's database; the record set keeps it open only while a
+    // statement is open, so that closing both lets go of the file.
+    std::weak_ptr<sqlite3> connection_;
     std::shared_ptr<sqlite3> db_;
     sqlite3_stmt* stmt_ = nullptr;
     bool eof_ = true;

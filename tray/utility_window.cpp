@@ -1,6 +1,7 @@
 #include "tray/utility_window.h"
 
 #include "ui/error_report.h"
+#include "ui/message_kind.h"
 
 UtilityWindow::UtilityWindow(const wchar_t* className) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -28,11 +29,7 @@ LRESULT CALLBACK UtilityWindow::Route(HWND window, UINT message, WPARAM wParam, 
     auto* self = reinterpret_cast<UtilityWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->WindowProc(message, wParam, lParam);
-    } catch (...) {
-        // An event handler failed: its command ends here, the program goes on.
-        ui::ReportCurrentException();
-        return 0;
-    }
+    // An event handler that fails ends its command here; the program goes on.
+    return ui::RunCallback(ui::FailureKindOf(message, lParam), LRESULT{0},
+                           [&] { return self->WindowProc(message, wParam, lParam); });
 }

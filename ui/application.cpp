@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/command.h"
 #include "ui/control.h"
@@ -35,6 +36,9 @@ class TApplicationWindow : public TControl {
         if (app_.RunHooks(m))
             return;
         switch (m.Msg) {
+            case CM_ERRORREPORT:
+                ShowNextErrorReport();
+                return;
             case WM_COMMAND:
                 if (m.LParam == 0 && DispatchCommand(LOWORD(m.WParam)))
                     return;
@@ -88,13 +92,16 @@ TApplication::TApplication() : TComponent(nullptr) {
 }
 
 TApplication::~TApplication() {
+    SetErrorReportWindow(nullptr);
     FreeOwnedComponents();
     g_application = nullptr;
 }
 
 void TApplication::Initialize() {
-    if (!window_)
+    if (!window_) {
         window_ = Make<TApplicationWindow>(*this, *this);
+        SetErrorReportWindow(window_->Handle());
+    }
 }
 
 HWND TApplication::Handle() const {
@@ -121,6 +128,7 @@ void TApplication::AddForm(TForm* form) {
 
 void TApplication::RemoveForm(TForm* form) {
     std::erase(forms_, form);
+    std::erase(minimizedForms_, form);
     if (mainForm_ == form)
         mainForm_ = nullptr;
 }
@@ -183,23 +191,40 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Minimize() {
-    if (window_)
-        ShowWindow(window_->Handle(), SW_MINIMIZE);
+    if (!window_ || Minimized())
+        return;
+    // Windows hides the windows an owner owns when the owner is minimised,
+    // but Wine leaves them on screen: the forms are hidden here, on both.
+    for (TForm* form : forms_) {
+        if (form->Visible()) {
+            ShowWindow(form->Handle(), SW_HIDE);
+            minimizedForms_.push_back(form);
+        }
+    }
+    ShowWindow(window_->Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
     if (!window_)
         return;
-    if (IsIconic(window_->Handle()))
+    if (Minimized())
         ShowWindow(window_->Handle(), SW_RESTORE);
+    // In their places and states (a maximised form comes back maximised).
+    for (TForm* form : std::exchange(minimizedForms_, {}))
+        ShowWindow(form->Handle(), SW_SHOW);
     if (mainForm_ && mainForm_->Visible())
         SetForegroundWindow(mainForm_->Handle());
+}
+
+bool TApplication::Minimized() const {
+    return window_ && IsIconic(window_->Handle());
 }
 
 void TApplication::UpdateVisible() {
     if (!window_)
         return;
     const bool anyVisible =
+        !minimizedForms_.empty() ||
         std::any_of(forms_.begin(), forms_.end(), [](TForm* f) { return f->Visible(); });
     SetWindowPos(window_->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |

@@ -61,11 +61,12 @@ class TApplication : public TComponent {
     int HookMainWindow(TWindowHook hook);
     void UnhookMainWindow(int id);
 
-    // Minimising the main form minimises the application window, which
-    // hides the forms it owns; restoring brings them back.
+    // Minimising the main form minimises the application window and hides
+    // the forms it owns; restoring brings them back as they were.
     void Minimize();
     void Restore();
-    // The task-bar button shows while any form is visible.
+    bool Minimized() const;
+    // The task-bar button shows while any form is visible or minimised.
     void UpdateVisible();
 
   private:
@@ -80,6 +81,8 @@ class TApplication : public TComponent {
     TControl* window_ = nullptr;
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> forms_;
+    // The forms that Minimize hid, for Restore to show again.
+    std::vector<TForm*> minimizedForms_;
     std::vector<std::pair<int, TWindowHook>> hooks_;
     int nextHook_ = 1;
     bool terminated_ = false;

@@ -3,12 +3,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/system_library.h"
+
 namespace ui {
 namespace {
 
 HMODULE CommonDialogLibrary() {
     static const HMODULE library = [] {
-        const HMODULE loaded = LoadLibraryW(L"comdlg32.dll");
+        const HMODULE loaded = LoadSystemLibrary(L"comdlg32.dll");
         if (!loaded)
             throw std::runtime_error("无法载入系统的通用对话框（comdlg32.dll）");
         return loaded;

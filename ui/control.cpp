@@ -7,6 +7,7 @@
 
 #include "ui/error_report.h"
 #include "ui/menu.h"
+#include "ui/message_kind.h"
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -53,7 +54,16 @@ LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     try {
         control->WindowProc(message);
     } catch (...) {
-        ReportCurrentException();
+        ReportFailureLater(FailureKindOf(msg, lParam));
+        if (msg == WM_PAINT) {
+            // Otherwise the system asks for the same failing paint at once.
+            ValidateRect(window, nullptr);
+        } else if (msg == WM_NCCREATE && message.Result == 0) {
+            // The window is made all the same (a window that cannot be made
+            // would take its form, or the program, with it); the failure is
+            // reported once it is there.
+            control->DefaultHandler(message);
+        }
     }
     if (msg == WM_NCDESTROY)
         control->Detach();

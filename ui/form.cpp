@@ -88,6 +88,10 @@ void TForm::PlaceOnFirstShow() {
 }
 
 void TForm::Show() {
+    // Shown while the program is minimised (from the tray): the program
+    // comes back as a whole, with its task-bar button.
+    if (Application().Minimized())
+        Application().Restore();
     PlaceOnFirstShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
@@ -97,6 +101,13 @@ void TForm::Show() {
 void TForm::Hide() {
     ShowWindow(Handle(), SW_HIDE);
     Application().UpdateVisible();
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(*this, canClose);
+    return canClose;
 }
 
 void TForm::Close() {

@@ -11,6 +11,9 @@ namespace ui {
 
 class TMainMenu;
 
+// Asked before a form closes; setting `canClose` to false keeps it open.
+using TCloseQueryEvent = std::function<void(TComponent& sender, bool& canClose)>;
+
 enum class TFormBorderStyle { bsSingle, bsDialog };
 enum class TPosition { poScreenCenter, poOwnerFormCenter };
 
@@ -36,6 +39,11 @@ class TForm : public TControl {
     void Hide();
     // Asks CloseQuery; the main form then ends the program, another form hides.
     void Close();
+    // Whether the form may close, as OnCloseQuery answers. Not virtual, so
+    // that the compiler refuses a call whose answer is dropped
+    // (-Werror=unused-result): a call for its side effects is a mistake.
+    [[nodiscard]] bool CloseQuery();
+    TCloseQueryEvent OnCloseQuery;
     // Shows the form with the rest of the program disabled until it closes.
     int ShowModal();
     int ModalResult = mrNone;
@@ -49,8 +57,6 @@ class TForm : public TControl {
 
   protected:
     void WndProc(TMessage& message) override;
-    // Whether the form may close; the main window's histories are saved here.
-    virtual bool CloseQuery() { return true; }
     // The system-command handling; derived forms may handle a command first.
     virtual void WMSysCommand(TMessage& message);
 

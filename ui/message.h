@@ -30,6 +30,8 @@ enum : uint32_t {
     CM_RECREATEWND = CM_BASE + 7,
     CM_DIALOGKEY = CM_BASE + 8,
     CM_DIALOGCHAR = CM_BASE + 9,
+    // Posted to the report window: show the oldest queued error report.
+    CM_ERRORREPORT = CM_BASE + 10,
     // Messages a parent reflects to the child control they concern; the child
     // gets the system's message number added to this base.
     CN_BASE = 0xBC00,

@@ -3,8 +3,10 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 
+#include "ui/system_library.h"
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -13,7 +15,7 @@ namespace ui {
 TRichEdit::TRichEdit(TComponent& owner, TControl* parent, int left, int top, int width, int height,
                      bool readOnly)
     : TControl(owner, parent) {
-    static const HMODULE library = LoadLibraryW(L"Msftedit.dll");
+    static const HMODULE library = LoadSystemLibrary(L"Msftedit.dll");
     (void)library;
     RegisterSuperclass(MSFTEDIT_CLASS, L"TRichEdit");
     CreateWnd(L"TRichEdit",
@@ -73,13 +75,23 @@ DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* 
     return 0;
 }
 
+// What the stream callback has collected, and what stopped it.
+struct StreamTarget {
+    std::string bytes;
+    std::exception_ptr failure;
+};
+
+// The control calls this inside EM_STREAMOUT: a failure stops the stream and
+// is thrown again by StreamOut, in the command that asked for the stream.
 DWORD CALLBACK AppendToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+    auto* target = reinterpret_cast<StreamTarget*>(cookie);
     try {
-        reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), size);
+        target->bytes.append(reinterpret_cast<const char*>(buffer), size);
         *written = size;
         return 0;
     } catch (...) {
-        return 1;  // stops the stream: out of memory
+        target->failure = std::current_exception();
+        return 1;
     }
 }
 
@@ -94,12 +106,14 @@ void TRichEdit::SetRtf(std::string_view rtf) {
 }
 
 std::string TRichEdit::StreamOut(unsigned format) const {
-    std::string out;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, AppendToString};
+    StreamTarget target;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&target), 0, AppendToString};
     SendMessageW(Handle(), EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
+    if (target.failure)
+        std::rethrow_exception(target.failure);
     if (stream.dwError != 0)
         throw std::runtime_error("无法读出详细解释的内容");
-    return out;
+    return std::move(target.bytes);
 }
 
 void TRichEdit::BeginUpdate() {

@@ -52,6 +52,9 @@ struct CloseMenu {
 struct CloseKernelHandle {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
+struct CloseHook {
+    void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
+};
 
 using OwnedFont = Owned<HFONT, CloseGdiObject>;
 using OwnedBrush = Owned<HBRUSH, CloseGdiObject>;
@@ -60,6 +63,7 @@ using OwnedIcon = Owned<HICON, CloseIcon>;
 using OwnedImageList = Owned<HIMAGELIST, CloseImageList>;
 using OwnedMenu = Owned<HMENU, CloseMenu>;
 using OwnedHandle = Owned<HANDLE, CloseKernelHandle>;
+using OwnedHook = Owned<HHOOK, CloseHook>;
 
 // A device context of a window, released when it goes.
 class WindowDC {

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     db.OpenIdiomQuery(store::KeywordStatement(""));
     for (; !db.Rs->eof(); db.Rs->movenext())
         idioms.push_back(db.Rs->Fields("ChengYu").Value());
-    db.CloseQuery();
+    db.CloseIdiomQuery();
 
     const double browse = MedianMilliseconds(5, [&] {
         db.OpenConnection();
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         db.OpenIdiomQuery(store::KeywordStatement(""));
         for (; !db.Rs->eof(); db.Rs->movenext())
             db.Rs->Fields("ChengYu").Value();
-        db.CloseQuery();
+        db.CloseIdiomQuery();
     });
     const double lookups = MedianMilliseconds(3, [&] {
         for (size_t i = 0; i < 1000; ++i) {
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
                 store::DecipherField(text::Trim(db.Rs->Fields(field).Value()));
             }
             db.Rs->Fields("Diy").Value();
-            db.CloseQuery();
+            db.CloseIdiomQuery();
         }
     });
     const auto bytes = std::filesystem::file_size(text::Utf8Path(store::DataSourceOf(db.ConnStr)));

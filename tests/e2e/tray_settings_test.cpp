@@ -3,28 +3,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "dictionary_window.h"
-#include "lexora_app.h"
-#include "probe_client.h"
+#include "running_program.h"
 
 namespace {
 
 using Texts = std::vector<std::wstring>;
 
-const wchar_t* const kMainCaption = L"Lexora电子版 2007";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr UINT kTrayCallback = 0x800;
-// The program's only tray icon is the first one its process makes.
-constexpr WPARAM kTrayIconId = 1;
 
 // Menus of the menu bar and their items, separators counted.
 constexpr int kFunctionMenu = 0;
@@ -33,18 +21,6 @@ constexpr int kSettingsMenu = 1;
 constexpr int kTrayIconItem = 0, kMinimizeItem = 1, kRunStartItem = 3;
 // "清空搜索历史" on the tool bar, separators counted.
 constexpr int kClearHistoriesButton = 8;
-
-// A top-level window of the process with that class, shown or not.
-HWND ProcessWindow(DWORD processId, const wchar_t* className) {
-    for (HWND w = FindWindowExW(nullptr, nullptr, className, nullptr); w;
-         w = FindWindowExW(nullptr, w, className, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == processId)
-            return w;
-    }
-    return nullptr;
-}
 
 Texts DropDownEntries(HWND box) {
     Texts entries;
@@ -56,14 +32,6 @@ Texts DropDownEntries(HWND box) {
         entries.push_back(text);
     }
     return entries;
-}
-
-std::string GbkBytes(const std::wstring& text) {
-    const int n = WideCharToMultiByte(936, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(936, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
-    out.resize(static_cast<size_t>(n) - 1);
-    return out;
 }
 
 std::wstring RunValue() {
@@ -84,118 +52,10 @@ void RemoveRunValue() {
     }
 }
 
-// The running program with its settings file, its menus and its tray icon.
-class TrayProgram {
-  public:
-    LexoraApp& App() { return app_; }
-    HWND Main() const { return main_; }
-    DictionaryWindow& Ui() { return *ui_; }
-    HWND ApplicationWindow() const { return ProcessWindow(app_.ProcessId(), L"TApplication"); }
-
-    std::filesystem::path IniPath() const { return app_.Directory() / L"配置文件.ini"; }
-    void WriteIni(const std::wstring& text) const {
-        std::ofstream(IniPath(), std::ios::binary) << GbkBytes(text);
-    }
-    std::string ReadIni() const {
-        std::ifstream in(IniPath(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    bool IniHas(const std::wstring& line) const {
-        return ReadIni().find(GbkBytes(line + L"\r\n")) != std::string::npos;
-    }
-
-    // Starts the program and waits for its main window to show.
-    bool Start(const std::wstring& arguments = L"") {
-        app_.Start(arguments);
-        main_ = app_.WaitForWindow(L"TForm1", kMainCaption);
-        Attach();
-        return main_ != nullptr;
-    }
-
-    // Starts the program where it is to stay in the tray, and waits until its
-    // start-up is over: the histories (the settings must hold a keyword) fill
-    // the box a step before the window would be shown, and a message sent
-    // then is answered from the message loop.
-    bool StartInTray(const std::wstring& arguments) {
-        app_.Start(arguments);
-        WaitUntil([&] {
-            main_ = ProcessWindow(app_.ProcessId(), L"TForm1");
-            const std::vector<HWND> boxes =
-                main_ ? ChildWindows(main_, L"TComboBox") : std::vector<HWND>{};
-            return !boxes.empty() && SendMessageW(boxes[0], CB_GETCOUNT, 0, 0) > 0;
-        });
-        DWORD_PTR ignored;
-        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-        Sleep(300);
-        Attach();
-        return main_ != nullptr;
-    }
-
-    std::vector<MenuEntry> Menu(int index) {
-        return probe_->MenuItems(probe_->MenuItems(GetMenu(main_)).at(index).subMenu);
-    }
-    bool Checked(int menu, int item) { return Menu(menu).at(item).checked; }
-    // Runs a menu command as a click on the item would.
-    void Choose(int menu, int item) {
-        PostMessageW(main_, WM_COMMAND, Menu(menu).at(item).command, 0);
-    }
-
-    // Whether the shell holds the program's icon: changing nothing in it
-    // succeeds only then.
-    bool IconInTray() const {
-        NOTIFYICONDATAW data{};
-        data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-        data.hWnd = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
-        data.uID = static_cast<UINT>(kTrayIconId);
-        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-    }
-    // Clicks on the tray icon, as the shell reports them.
-    void ClickIcon() const { Notify({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
-    void DoubleClickIcon() const {
-        Notify({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
-    }
-
-    void SearchKeyword(const std::wstring& keyword) {
-        ui_->SetBoxText(ui_->keywordBox, keyword);
-        ui_->Press(ui_->keywordButton);
-    }
-    void SearchInitials(const std::wstring& initials) {
-        ui_->SetBoxText(ui_->initialsBox, initials);
-        ui_->Press(ui_->initialsButton);
-    }
-
-    // Closes the main window and waits for the program to end.
-    DWORD Close() {
-        probe_.reset();
-        PostMessageW(main_, WM_CLOSE, 0, 0);
-        return app_.WaitForExit();
-    }
-
-  private:
-    void Notify(std::initializer_list<UINT> codes) const {
-        HWND handler = ProcessWindow(app_.ProcessId(), L"TTrayIconHandler");
-        for (UINT code : codes)
-            PostMessageW(handler, kTrayCallback, kTrayIconId, code);
-    }
-    void Attach() {
-        if (!main_)
-            return;
-        ui_ = std::make_unique<DictionaryWindow>(app_, main_);
-        probe_ = std::make_unique<Probe>(main_);
-    }
-
-    LexoraApp app_{Database::Fixture};
-    HWND main_ = nullptr;
-    std::unique_ptr<DictionaryWindow> ui_;
-    std::unique_ptr<Probe> probe_;
-};
-
 }  // namespace
 
 TEST(TraySettings, TheTrayOptionsKeepTheirRuleAndGoIntoTheFile) {
-    TrayProgram program;
+    RunningProgram program;
     ASSERT_TRUE(program.Start());
     // No file: both tray options on, the icon in the tray.
     EXPECT_TRUE(program.Checked(kSettingsMenu, kTrayIconItem));
@@ -239,7 +99,7 @@ TEST(TraySettings, StartUpReadsTheTrayOptionsWithTheirRule) {
     };
     for (const auto& start : starts) {
         SCOPED_TRACE(start.settings);
-        TrayProgram program;
+        RunningProgram program;
         program.WriteIni(start.settings);
         ASSERT_TRUE(program.Start());
         EXPECT_EQ(program.Checked(kSettingsMenu, kTrayIconItem), start.trayIcon);
@@ -252,7 +112,7 @@ TEST(TraySettings, StartUpReadsTheTrayOptionsWithTheirRule) {
 
 TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
     RemoveRunValue();
-    TrayProgram program;
+    RunningProgram program;
     ASSERT_TRUE(program.Start());
     wchar_t exe[MAX_PATH];
     GetFullPathNameW((program.App().Directory() / L"Lexora.exe").c_str(), MAX_PATH, exe, nullptr);
@@ -280,7 +140,7 @@ TEST(TraySettings, TheLogOnStartGoesIntoTheRunKeyAndOutAgain) {
 }
 
 TEST(TraySettings, StartsHiddenInTheTrayWithSlashCAndComesBackOnAClick) {
-    TrayProgram program;
+    RunningProgram program;
     program.WriteIni(L"[Setup]\r\nTrayIcon=0\r\nMin=1\r\n[KeyWord_List]\r\nItem1=海\r\n");
     ASSERT_TRUE(program.StartInTray(L"/C"));
     EXPECT_FALSE(IsWindowVisible(program.Main()));
@@ -308,7 +168,7 @@ TEST(TraySettings, StartsShownUnlessSlashCComesFirstWithMinimiseToTrayOn) {
     };
     for (const auto& start : starts) {
         SCOPED_TRACE(start.arguments);
-        TrayProgram program;
+        RunningProgram program;
         program.WriteIni(start.settings);
         ASSERT_TRUE(program.Start(start.arguments));
         EXPECT_EQ(program.IconInTray(), start.icon);
@@ -317,7 +177,7 @@ TEST(TraySettings, StartsShownUnlessSlashCComesFirstWithMinimiseToTrayOn) {
 }
 
 TEST(TraySettings, MinimisingHidesTheWindowOnlyWithTheOptionOn) {
-    TrayProgram program;
+    RunningProgram program;
     ASSERT_TRUE(program.Start());
     const auto hidden = [&] {
         // No task-bar button either, and nothing minimised.
@@ -342,13 +202,13 @@ TEST(TraySettings, MinimisingHidesTheWindowOnlyWithTheOptionOn) {
     PostMessageW(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(WaitUntil([&] {
         return IsIconic(program.ApplicationWindow()) &&
-               IsWindowVisible(program.ApplicationWindow());
+               IsWindowVisible(program.ApplicationWindow()) && !IsWindowVisible(program.Main());
     }));
     EXPECT_EQ(program.Close(), 0u);
 }
 
 TEST(TraySettings, ASecondStartPointsToTheTray) {
-    TrayProgram first;
+    RunningProgram first;
     first.WriteIni(L"[KeyWord_List]\r\nItem1=海\r\n");
     ASSERT_TRUE(first.StartInTray(L"/C"));
     LexoraApp second(Database::Fixture);
@@ -364,7 +224,7 @@ TEST(TraySettings, ASecondStartPointsToTheTray) {
 }
 
 TEST(TraySettings, SearchesAreRememberedNewestFirstAcrossARestart) {
-    TrayProgram program;
+    RunningProgram program;
     ASSERT_TRUE(program.Start());
     DictionaryWindow& ui = program.Ui();
     program.SearchKeyword(L"海");
@@ -408,7 +268,7 @@ TEST(TraySettings, SearchesAreRememberedNewestFirstAcrossARestart) {
 }
 
 TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
-    TrayProgram program;
+    RunningProgram program;
     program.WriteIni(
         L"; mine\n[KeyWord_List]\nItem1=画龙点睛\nItem2= 一心一意 \nItem3=\nItem4=守株待兔\n"
         L"Item11=十一\n[S_List]\nItem1=HLDJ\n");
@@ -429,7 +289,7 @@ TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
 }
 
 TEST(TraySettings, AClosingThatCannotSaveTheHistoriesSaysSoAndStillEnds) {
-    TrayProgram program;
+    RunningProgram program;
     // A directory where the settings file should be: it cannot be written.
     std::filesystem::create_directory(program.IniPath());
     ASSERT_TRUE(program.Start());

@@ -144,6 +144,19 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(ReadFileBytes(ini.Path()), "; mine\r\n[Setup]\r\nSkin=4\r\n");
 }
 
+TEST_F(SettingsFileTest, AFileMarkedReadOnlyIsNotWrittenEvenWhereTheSystemWouldAllowIt) {
+    const std::string before = "[Setup]\r\nSkin=2\r\n";
+    WriteFileBytes(ini.Path(), before);
+    namespace fs = std::filesystem;
+    fs::permissions(text::Utf8Path(ini.Path()),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_THROW(ini.WriteInteger("Setup", "Skin", 4), settings::WriteError);
+    EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 0), 2);
+    fs::permissions(text::Utf8Path(ini.Path()), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(ReadFileBytes(ini.Path()), before);
+}
+
 TEST_F(SettingsFileTest, KeepsAFileOfAnotherEditor) {
     const std::string utf8 =
         "# saved by hand\n[KeyWord_List]\nItem1 = 画龙点睛\n\n[Setup]\nSkin=2\n";

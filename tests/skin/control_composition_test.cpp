@@ -48,7 +48,7 @@ TEST(ControlComposition, LaysTheMenuBarOutAfterTheBandsLeftMargin) {
     s.Colours.ButtonHilight = skin::MakeColour(200, 200, 200);
     s.MenuBar = Object(5, 2, 40, 20);
     s.MenuBar->LeftWidth = 3;
-    std::vector<skin::MenuBarButton> buttons(4);
+    std::vector<skin::TMenuBarButton> buttons(4);
     buttons[0].Caption = "File";
     buttons[1].Caption = "Edit";
     buttons[1].Enabled = false;
@@ -70,11 +70,11 @@ TEST(ControlComposition, LaysTheMenuBarOutAfterTheBandsLeftMargin) {
     EXPECT_EQ(text.lines[0].align, skin::TextAlign::Centre);
 
     // A hot button gets its frame; back to normal, the band comes back.
-    buttons[0].State = 3;
+    buttons[0].State = skin::ElementState::Hot;
     skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
     EXPECT_EQ(window.At(11, 24), MakePixel(200, 200, 200));
     EXPECT_EQ(window.At(44, 42), MakePixel(200, 200, 200));
-    buttons[0].State = 1;
+    buttons[0].State = skin::ElementState::Normal;
     skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
     EXPECT_EQ(window.At(11, 24), StateColour(5, 2));
 
@@ -107,7 +107,12 @@ TEST(ControlComposition, PicksPushButtonLooksAndTheirTextColours) {
     Bitmap target(40, 30, kBackground);
     s.Buttons.Image.At(40, 0) = pixels::kMagenta;  // slice 5's corner
     s.Buttons.Trans = 1;
-    skin::PaintPushButton(target, {5, 5, 35, 25}, s, Look::Focused, MakePixel(9, 9, 9));
+    skin::PushButtonFacts focused;
+    focused.state.Focused = true;
+    focused.focusRect = false;
+    focused.background = skin::MakeColour(9, 9, 9);
+    RecordingText text;
+    skin::PaintPushButton(target, {5, 5, 35, 25}, focused, s, text, kLook);
     EXPECT_EQ(target.At(20, 15), StateColour(6, 5));
     EXPECT_EQ(target.At(5, 5), MakePixel(9, 9, 9));  // the fill under the magenta
     EXPECT_EQ(target.At(4, 4), kBackground);
@@ -116,7 +121,7 @@ TEST(ControlComposition, PicksPushButtonLooksAndTheirTextColours) {
 TEST(ControlComposition, DrawsComboBoxesByTheirButtonsStyle) {
     SkinDefinition s;
     Bitmap target(100, 21, kBackground);
-    skin::PaintComboBox(target, {0, 0, 100, 21}, s, Look::Normal, false, {}, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {}, s, kLook);
     EXPECT_EQ(target.At(50, 10), kBackground);  // no ComboButton: nothing
 
     // The picture the loader composes, with its magenta inside.
@@ -128,10 +133,10 @@ TEST(ControlComposition, DrawsComboBoxesByTheirButtonsStyle) {
     for (int i = 0; i < 4; ++i)
         s.ComboButton->Image.At(i * 50 + 10, 10) = pixels::kMagenta;
     s.SunkEdge = Object(8, 4, 50, 21);
-    skin::PaintComboBox(target, {0, 0, 100, 21}, s, Look::Hot, false, {}, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Hot, false, false, {}}, s, kLook);
     EXPECT_EQ(target.At(95, 10), StateColour(7, 4));
     EXPECT_EQ(target.At(20, 10), kBackground);  // the edit field shows through
-    skin::PaintComboBox(target, {0, 0, 100, 21}, s, Look::Pressed, true, {}, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Pressed, true, false, {}}, s, kLook);
     EXPECT_EQ(target.At(95, 10), StateColour(8, 2));  // right to left: the mirror
 
     // Any other style: the edge around a field that keeps its pixels, the
@@ -140,7 +145,8 @@ TEST(ControlComposition, DrawsComboBoxesByTheirButtonsStyle) {
     s.ComboButton->Image = States(7, 4, 19, 21);
     s.ExtraImages = Object(9, 5, 9, 5);
     target = Bitmap(100, 21, kBackground);
-    skin::PaintComboBox(target, {0, 0, 100, 21}, s, Look::Normal, false, {17, 17, 0}, kLook);
+    skin::PaintComboBox(target, {0, 0, 100, 21}, {Look::Normal, false, false, {17, 17, 0}}, s,
+                        kLook);
     EXPECT_EQ(target.At(0, 0), StateColour(8, 1));
     EXPECT_EQ(target.At(40, 10), kBackground);
     EXPECT_EQ(target.At(78, 10), kBackground);  // the field ends 4 before the strip
@@ -217,10 +223,11 @@ TEST(ControlComposition, DrawsStatusPanelsToTheBarsEnd) {
     s.ExtraImages = Object(15, 5, 12, 12);
     Bitmap target(300, 20, kBackground);
     RecordingText text;
-    skin::PaintStatusBar(target, {0, 0, 300, 20}, s,
-                         {{{0, 2, 100, 20}, skin::PanelBevel::Raised, "", skin::TextAlign::Left},
-                          {{102, 2, 200, 20}, skin::PanelBevel::None, "x", skin::TextAlign::Right}},
-                         true, skin::MakeColour(0, 0, 0), text, kLook);
+    skin::StatusBarFacts bar;
+    bar.panels = {{{0, 2, 100, 20}, skin::PanelBevel::Raised, true, ""},
+                  {{102, 2, 200, 20}, skin::PanelBevel::None, true, "x", skin::TextAlign::Right}};
+    bar.sizeGrip = true;
+    skin::PaintStatusBar(target, {0, 0, 300, 20}, bar, s, text, kLook);
     EXPECT_EQ(target.At(0, 0), MakePixel(1, 1, 1));
     EXPECT_EQ(target.At(101, 10), StateColour(14, 2));  // widened by 2
     EXPECT_EQ(target.At(250, 10), StateColour(14, 3));  // the last reaches the end

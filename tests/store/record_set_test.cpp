@@ -29,12 +29,14 @@ bool Contains(const std::string& s, const std::string& part) {
     return s.find(part) != std::string::npos;
 }
 
-// Holds the write lock of a database file, so that every other writer is refused.
+// Holds a lock of a database file, as another program would: the write lock
+// ("begin immediate") refuses every other writer, the exclusive lock ("begin
+// exclusive") every other reader too.
 class WriteLock {
   public:
-    explicit WriteLock(const std::filesystem::path& file) {
+    explicit WriteLock(const std::filesystem::path& file, const char* begin = "begin immediate") {
         sqlite3_open(text::PathUtf8(file).c_str(), &db_);
-        EXPECT_EQ(sqlite3_exec(db_, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db_, begin, nullptr, nullptr, nullptr), SQLITE_OK);
     }
     ~WriteLock() {
         sqlite3_exec(db_, "rollback", nullptr, nullptr, nullptr);
@@ -68,6 +70,14 @@ TEST(Connection, RefusesAMissingOrForeignFileWithAClearText) {
     std::filesystem::remove(copy.DatabasePath());
     std::filesystem::create_directory(copy.DatabasePath());
     EXPECT_NE(OpenError(store::BuildConnStr(dir)), "opened");
+}
+
+TEST(Connection, SaysSoWhenAnotherProgramLocksTheFile) {
+    StoreCopy copy;
+    WriteLock lock(copy.DatabasePath(), "begin exclusive");
+    const std::string text = OpenError(copy.Access().ConnStr);
+    EXPECT_TRUE(Contains(text, "正被另一个程序使用")) << text;
+    EXPECT_FALSE(Contains(text, "不是成语数据库")) << text;
 }
 
 TEST(Connection, OpensTheFixtureThroughTheConnectionString) {
@@ -124,7 +134,7 @@ TEST(RecordSet, ReadsFieldsByNameInAnyCaseAndNullAsEmpty) {
     EXPECT_TRUE(db.Rs->eof());
     EXPECT_THROW(db.Rs->movenext(), StoreError);
     EXPECT_THROW(db.Rs->Fields("ChengYu"), StoreError);
-    db.CloseQuery();
+    db.CloseIdiomQuery();
 
     copy.Execute("update ChenYu set Diy = '' where ChengYu = '按图索骥'");
     db.OpenIdiomQuery(store::ExactIdiomStatement("按图索骥"));
@@ -146,7 +156,7 @@ TEST(RecordSet, UpdateWritesTheCurrentRowAtOnce) {
         other.OpenIdiomQuery(store::ExactIdiomStatement("井底之蛙"));
         EXPECT_EQ(other.Rs->Fields("Diy").Value(), note);
     }
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     db.OpenIdiomQuery(store::ExactIdiomStatement("自相矛盾"));
     EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());  // no other row was touched
 }
@@ -157,14 +167,38 @@ TEST(RecordSet, AnUpdateTheFileRefusesWritesNothing) {
     db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
     db.Rs->Fields("Diy").SetValue("笔记");
     db.Rs->Fields("PingYin").SetValue("changed");
-    {
+    try {
         WriteLock lock(copy.DatabasePath());
-        EXPECT_THROW(db.Rs->update(), StoreError);
+        db.Rs->update();
+        ADD_FAILURE() << "written under another program's lock";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(Contains(e.what(), "文件正被另一个程序使用")) << e.what();
     }
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
     EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());
     EXPECT_EQ(db.Rs->Fields("PingYin").Value(), "lǎo mǎ shí tú");
+}
+
+TEST(RecordSet, AFileMarkedReadOnlyIsReadButNeverWritten) {
+    StoreCopy copy;
+    namespace fs = std::filesystem;
+    fs::permissions(copy.DatabasePath(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    auto db = copy.Access();
+    db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
+    db.Rs->Fields("Diy").SetValue("笔记");
+    try {
+        db.Rs->update();
+        ADD_FAILURE() << "written into a read-only file";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(Contains(e.what(), "文件是只读的")) << e.what();
+    }
+    db.CloseIdiomQuery();
+    fs::permissions(copy.DatabasePath(), fs::perms::owner_write, fs::perm_options::add);
+    db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
+    EXPECT_TRUE(db.Rs->Fields("Diy").IsNull());
 }
 
 TEST(RecordSet, ShowsDamagedStoredValuesForWhatTheyAre) {
@@ -183,9 +217,11 @@ TEST(DataAccess, ReplacesItsObjectsForEveryQuery) {
     db.OpenIdiomQuery(store::ExactIdiomStatement("老马识途"));
     EXPECT_EQ(db.Rs->Fields("ChengYu").Value(), "老马识途");
     EXPECT_TRUE(db.Conn->IsOpen());
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     EXPECT_FALSE(db.Conn->IsOpen());
     EXPECT_TRUE(db.Rs->eof());
+    // Nothing holds the file any more: the record set cannot run again.
+    EXPECT_THROW(db.Rs->Open(store::ExactIdiomStatement("老马识途")), StoreError);
 }
 
 TEST(DataAccess, FailsToOpenWithoutADatabaseAndKeepsNothingOpen) {

@@ -24,7 +24,7 @@ std::vector<std::string> Idioms(const store::Statement& statement) {
         out.push_back(db.Rs->Fields("ChengYu").Value());
         db.Rs->movenext();
     }
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     return out;
 }
 

@@ -1,23 +1,30 @@
 // Composes the picture of a window as a skin draws it, from the skin alone,
 // so that a skin can be looked at without the program.
 //
-//   skin_preview ARCHIVE OUTPUT
+//   skin_preview ARCHIVE OUTPUT [PROGRAM_BITMAPS]
+//
+// PROGRAM_BITMAPS is the directory of the program's own bitmaps (track.bmp
+// and trackvert.bmp), which skins without track bar pictures draw with.
 //
 // Writes OUTPUT.bmp (the window on a desktop), OUTPUT-menu.bmp (its open
 // menu) and OUTPUT.mvg, ImageMagick drawing commands that add the text and
 // the menu:  convert OUTPUT.bmp -draw "$(cat OUTPUT.mvg)" OUTPUT.png
+// and likewise OUTPUT-controls.bmp and OUTPUT-controls.mvg, every kind of
+// control the skin draws.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
 
+#include "preview_controls.h"
 #include "preview_look.h"
 #include "preview_picture.h"
 #include "skin/bmp_file.h"
 #include "skin/skin_definition.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_reader.h"
+#include "text/text_rules.h"
 
 #include "tools/tool_files.h"
 
@@ -30,14 +37,23 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The program's own bitmaps are not part of a skin; the preview shows no
-// track bar, so it needs none.
-class NoResources : public skin::ResourceBitmaps {
+// The program's own bitmaps, read from files named as the resources in
+// lower case; none without a directory.
+class ProgramBitmaps : public skin::ResourceBitmaps {
   public:
-    std::optional<pixels::Bitmap> Load(std::string_view) const override { return std::nullopt; }
+    explicit ProgramBitmaps(fs::path directory) : directory_(std::move(directory)) {}
+
+    std::optional<pixels::Bitmap> Load(std::string_view name) const override {
+        if (directory_.empty())
+            return std::nullopt;
+        return skin::ReadBmp(ReadFile(directory_ / (text::LowerAscii(name) + ".bmp")));
+    }
+
+  private:
+    fs::path directory_;
 };
 
-skin::SkinDefinition LoadSkin(const fs::path& path) {
+skin::SkinSnapshot LoadSkin(const fs::path& path, const ProgramBitmaps& resources) {
     skin::MemoryStream archive(ReadFile(path));
     skin::TSkinReader reader(
         [](const std::string& message) { std::cerr << "skin_preview: " << message << "\n"; });
@@ -55,22 +71,24 @@ skin::SkinDefinition LoadSkin(const fs::path& path) {
         return out.Bytes();
     };
     const preview::PreviewLook look;
-    const NoResources resources;
     skin::GradientCache gradients;
-    skin::SkinDefinition skin;
-    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, skin);
+    auto skin = std::make_shared<skin::SkinDefinition>();
+    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, *skin);
     return skin;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: skin_preview ARCHIVE OUTPUT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: skin_preview ARCHIVE OUTPUT [PROGRAM_BITMAPS]\n";
         return 2;
     }
     try {
-        const preview::Picture picture = preview::ComposePreview(LoadSkin(argv[1]));
+        const ProgramBitmaps resources(argc == 4 ? argv[3] : "");
+        const skin::SkinSnapshot skin = LoadSkin(argv[1], resources);
+        const preview::Picture picture = preview::ComposePreview(skin);
+        const preview::ControlsPicture controls = preview::ComposeControls(*skin);
         const std::string out = argv[2];
         tools::WriteBitmap(out + ".bmp", picture.window);
         tools::WriteBitmap(out + "-menu.bmp", picture.menu);
@@ -79,6 +97,8 @@ int main(int argc, char** argv) {
                                            std::to_string(picture.menuY) + " 0,0 '" +
                                            fs::absolute(out + "-menu.bmp").string() + "'\n" +
                                            picture.menuText);
+        tools::WriteBitmap(out + "-controls.bmp", controls.picture);
+        tools::WriteFile(out + "-controls.mvg", "font 'WenQuanYi-Zen-Hei'\n" + controls.text);
     } catch (const std::exception& e) {
         std::cerr << "skin_preview: " << e.what() << "\n";
         return 1;

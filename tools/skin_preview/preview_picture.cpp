@@ -38,10 +38,6 @@ Pixel Resolved(Colour c, const skin::SystemLook& look) {
     return skin::ColourToPixel(skin::ResolveColour(c, look));
 }
 
-Rect Move(Rect r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
-
 // A small icon of the program: a red seal with a white mark.
 Bitmap SealIcon() {
     Bitmap icon(16, 16, pixels::kMagenta);
@@ -79,13 +75,14 @@ void Field(Bitmap& window, Rect r, Pixel inside, const skin::SkinDefinition& ski
 
 class Composer {
   public:
-    explicit Composer(const skin::SkinDefinition& skin)
-        : skin_(skin),
-          metrics_(skin::MeasureFrame(skin, skin::FrameKind::Fixed, kMenuBarHeight)),
+    explicit Composer(const skin::SkinSnapshot& skin)
+        : snapshot_(skin),
+          skin_(*skin),
+          metrics_(skin::MeasureFrame(*skin, skin::FrameKind::Fixed, kMenuBarHeight)),
           size_{kClient.width + metrics_.BorderLeft + metrics_.BorderRight,
                 kClient.height + metrics_.CaptionHeight + metrics_.MenuBarHeight +
                     metrics_.BorderBottom},
-          window_(size_.width, size_.height, Resolved(skin.Colours.ButtonFace, look_)),
+          window_(size_.width, size_.height, Resolved(skin->Colours.ButtonFace, look_)),
           caption_(14, true, &windowText_),
           font_(12, false, &windowText_),
           menuFont_(12, false, &menuText_) {
@@ -114,26 +111,26 @@ class Composer {
         state.Active = true;
         state.MaximiseBox = state.MinimiseBox = state.SystemMenu = true;
         state.Kind = skin::FrameKind::Fixed;
-        std::vector<skin::CaptionButton> buttons = skin::MakeCaptionButtons(skin_.CaptionButtons);
+        std::vector<skin::TCaptionButton> buttons = skin::MakeCaptionButtons(snapshot_);
         skin::PaintFrame(window_, skin_, metrics_, state, buttons, "Lexora电子版 2007", caption_,
                          icon_, look_);
         // The pointer rests on the close button.
-        for (const skin::CaptionButton& b : buttons) {
-            if (b.Visible && b.Button->Action == 0)
+        for (const skin::TCaptionButton& b : buttons) {
+            if (b.Visible && b.Button().Action == 0)
                 skin::DrawCaptionButton(window_, b, 3, icon_);
         }
     }
 
     void MenuBar(Rect band) {
-        std::vector<skin::MenuBarButton> buttons;
+        std::vector<skin::TMenuBarButton> buttons;
         for (const char* caption : {"功能", "设置", "换肤", "帮助"}) {
-            skin::MenuBarButton b;
+            skin::TMenuBarButton b;
             b.Caption = caption;
             buttons.push_back(b);
         }
         const Bitmap background =
             skin::PaintMenuBand(window_, band, skin_, true, buttons, font_, look_);
-        buttons[1].State = 2;  // its menu is open
+        buttons[1].State = skin::ElementState::Pressed;  // its menu is open
         skin::PaintMenuBarButton(window_, background, band, buttons[1], skin_, font_, look_);
         menuOrigin_ = buttons[1].Place;
     }
@@ -141,7 +138,8 @@ class Composer {
     void Controls(int x, int y) {
         const Colour text = skin::ResolveColour(skin_.Colours.ButtonText, look_);
         const auto box = [&](Rect r, const char* caption) {
-            skin::PaintGroupBox(window_, Move(r, x, y), skin_, caption, text, font_, look_);
+            skin::PaintGroupBox(window_, skin::Offset(r, x, y), skin_, caption, text, false, font_,
+                                look_);
         };
         box({8, 256, 226, 328}, "关键字查询");
         box({8, 6, 226, 250}, "查询结果");
@@ -149,15 +147,15 @@ class Composer {
         box({234, 240, 552, 328}, "选项");
 
         // The keyword box and its button.
-        const Rect combo = Move({18, 282, 122, 303}, x, y);
+        const Rect combo = skin::Offset({18, 282, 122, 303}, x, y);
         skin::FillRect(window_, combo, pixels::MakePixel(255, 255, 255));
         font_.Draw(window_, {combo.left + 4, combo.top, combo.right, combo.bottom}, "画蛇添足",
                    text, skin::TextAlign::Left);
-        skin::PaintComboBox(window_, combo, skin_, skin::Look::Normal, false, {}, look_);
-        Button(Move({130, 280, 215, 305}, x, y), "查询", skin::Look::Hot);
+        skin::PaintComboBox(window_, combo, {}, skin_, look_);
+        Button(skin::Offset({130, 280, 215, 305}, x, y), "查询", {false, true, false, true});
 
         // The result list with its scroll bar.
-        const Rect list = Move({18, 28, 216, 240}, x, y);
+        const Rect list = skin::Offset({18, 28, 216, 240}, x, y);
         Field(window_, list, pixels::MakePixel(255, 255, 255), skin_, look_);
         const char* idioms[] = {"画饼充饥", "画地为牢", "画虎类犬", "画龙点睛", "画蛇添足",
                                 "画荻教子", "画栋雕梁", "画脂镂冰", "画中有诗", "画阁朱楼",
@@ -185,7 +183,7 @@ class Composer {
                              skin_, vertical, 17, look_);
 
         // The entry, on the tooltip colour, with a horizontal scroll bar.
-        const Rect entry = Move({244, 28, 542, 224}, x, y);
+        const Rect entry = skin::Offset({244, 28, 542, 224}, x, y);
         Field(window_, entry, pixels::MakePixel(255, 255, 225), skin_, look_);
         const char* lines[] = {"画蛇添足",
                                "HSTZ",
@@ -208,38 +206,40 @@ class Composer {
                              skin_, horizontal, 17, look_);
 
         // Options.
-        Check(Move({246, 258, 400, 274}, x, y), false, "在托盘区显示图标", true);
-        Check(Move({246, 280, 400, 296}, x, y), true, "最小化时到托盘区", true);
-        Check(Move({246, 302, 400, 318}, x, y), false, "开机自动启动", false);
-        Button(Move({440, 258, 530, 283}, x, y), "确定", skin::Look::Focused);
-        Button(Move({440, 292, 530, 317}, x, y), "取消", skin::Look::Normal);
+        Check(skin::Offset({246, 258, 400, 274}, x, y), false, "在托盘区显示图标", true);
+        Check(skin::Offset({246, 280, 400, 296}, x, y), true, "最小化时到托盘区", true);
+        Check(skin::Offset({246, 302, 400, 318}, x, y), false, "开机自动启动", false);
+        Button(skin::Offset({440, 258, 530, 283}, x, y), "确定", {false, false, true, true});
+        Button(skin::Offset({440, 292, 530, 317}, x, y), "取消", {});
 
         const Rect bar{x, y + kClient.height - 19, x + kClient.width, y + kClient.height};
-        skin::PaintStatusBar(window_, bar, skin_,
-                             {{{bar.left, bar.top + 2, bar.left + 300, bar.bottom},
-                               skin::PanelBevel::Lowered,
-                               "共找到 18 条成语"},
-                              {{bar.left + 302, bar.top + 2, bar.right, bar.bottom},
-                               skin::PanelBevel::Lowered,
-                               "Lexora电子版",
-                               skin::TextAlign::Right}},
-                             false, skin::ResolveColour(skin_.Colours.ButtonText, look_), font_,
-                             look_);
+        skin::StatusBarFacts status;
+        status.panels = {{{0, 2, 300, 19}, skin::PanelBevel::Lowered, true, "共找到 18 条成语"},
+                         {{302, 2, kClient.width, 19},
+                          skin::PanelBevel::Lowered,
+                          true,
+                          "Lexora电子版",
+                          skin::TextAlign::Right}};
+        status.fontColour = skin_.Colours.ButtonText;
+        skin::PaintStatusBar(window_, bar, status, skin_, font_, look_);
     }
 
-    void Button(Rect r, const char* caption, skin::Look look) {
-        skin::PaintPushButton(window_, r, skin_, look, Resolved(skin_.Colours.ButtonFace, look_));
-        const Colour text = skin::PushButtonTextColour(
-            skin_, look, skin::ResolveColour(skin_.Colours.ButtonText, look_), look_);
-        font_.Draw(window_, r, caption, text, skin::TextAlign::Centre);
+    void Button(Rect r, const char* caption, skin::ButtonState state) {
+        skin::PushButtonFacts button;
+        button.state = state;
+        button.caption = caption;
+        button.fontColour = skin_.Colours.ButtonText;
+        button.background = skin_.Colours.ButtonFace;
+        skin::PaintPushButton(window_, r, button, skin_, font_, look_);
     }
 
     void Check(Rect r, bool radio, const char* caption, bool checked) {
-        const skin::Size box = skin::CheckBoxSize(skin_, radio);
-        skin::PaintCheckBox(window_, r.left, r.top + (r.Height() - box.height) / 2, skin_, radio,
-                            skin::Look::Normal, checked);
-        font_.Draw(window_, {r.left + box.width + 5, r.top, r.right, r.bottom}, caption,
-                   skin::ResolveColour(skin_.Colours.ButtonText, look_), skin::TextAlign::Left);
+        skin::ToggleFacts toggle;
+        toggle.radio = radio;
+        toggle.mark = checked ? skin::CheckMark::Checked : skin::CheckMark::Unchecked;
+        toggle.caption = caption;
+        toggle.fontColour = skin_.Colours.ButtonText;
+        skin::PaintToggleButton(window_, r, toggle, skin_, font_, look_);
     }
 
     // The drop-down menu of the open menu-bar button, to stand below it.
@@ -345,6 +345,7 @@ class Composer {
         return out;
     }
 
+    skin::SkinSnapshot snapshot_;
     const skin::SkinDefinition& skin_;
     PreviewLook look_;
     skin::FrameMetrics metrics_;
@@ -363,7 +364,7 @@ class Composer {
 
 }  // namespace
 
-Picture ComposePreview(const skin::SkinDefinition& skin) {
+Picture ComposePreview(const skin::SkinSnapshot& skin) {
     return Composer(skin).Compose();
 }
 

@@ -1,0 +1,66 @@
+#include "real_input.h"
+
+#include <string>
+
+#include "lexora_app.h"
+
+namespace {
+
+// Runs xdotool with these arguments and waits for it; false when it could not
+// be started. (Its exit code says little: a pointer motion that arrived
+// reports a failure all the same; the effect is what callers check.)
+bool XdoTool(const std::wstring& arguments) {
+    std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi)) {
+        return false;
+    }
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+}  // namespace
+
+bool ClickAt(POINT point) {
+    // Clicks come apart by more than the double-click time, as a user's
+    // clicks on different things do; the system would join them otherwise.
+    static ULONGLONG lastClick = 0;
+    const ULONGLONG due = lastClick + GetDoubleClickTime() + 50;
+    if (GetTickCount64() < due)
+        Sleep(static_cast<DWORD>(due - GetTickCount64()));
+    const std::wstring at = std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
+    if (!XdoTool(L"mousemove " + at))
+        return false;
+    const bool arrived = WaitUntil(
+        [&] {
+            POINT cursor{};
+            return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
+        },
+        2000);
+    if (!arrived || !XdoTool(L"click 1"))
+        return false;
+    lastClick = GetTickCount64();
+    return true;
+}
+
+POINT CentreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+std::optional<POINT> CaptionPoint(HWND window, LRESULT hit) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int y = r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = r.right - 1; x > r.left; --x) {
+        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit)
+            return POINT{x, y};
+    }
+    return std::nullopt;
+}
