@@ -108,12 +108,12 @@ TEST(Connection, GivesBackItsMemoryMapAndStillWorks) {
     ASSERT_FALSE(db.Rs->eof());
     db.Rs->Fields("Diy").SetValue("见解");
     db.Rs->update();
-    db.CloseQuery();
+    db.CloseIdiomQuery();
     db.Conn->ReleaseMemory();  // closed: nothing to give back
 
     db.OpenIdiomQuery(store::ExactIdiomStatement("海市蜃楼"));
     EXPECT_EQ(db.Rs->Fields("Diy").Value(), "见解");
-    db.CloseQuery();
+    db.CloseIdiomQuery();
 }
 
 TEST(RecordSet, ReadsFieldsByNameInAnyCaseAndNullAsEmpty) {
