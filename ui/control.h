@@ -1,8 +1,9 @@
 // A control: a widget object wrapping one system window. The object is found
-// from its window through a window property, answers to its framework class
-// name, carries its properties by name, and receives its window's messages
-// through WindowProc, a handler that other components may put their own in
-// front of.
+// from its window through a table of the thread that made it, and from
+// outside the widget layer through a window property; it answers to its
+// framework class name, carries its properties by name, and receives its
+// window's messages through WindowProc, a handler that other components may
+// put their own in front of.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "ui/font.h"
 #include "ui/message.h"
 #include "ui/win_handle.h"
+#include "ui/window_class.h"
 
 namespace ui {
 
@@ -31,10 +33,12 @@ class TControl : public TComponent {
     TControl(TComponent& owner, TControl* parent);
     ~TControl() override;
 
-    // The control of a window of ours, or null.
+    // The control of a window of ours made on this thread, or null. It asks
+    // the window server nothing, so it serves every message.
     static TControl* FromHandle(HWND window);
-    // The name of the window property that holds the control of a window:
-    // "ControlOfs" + module handle + thread id, 8 upper-case hex digits each.
+    // The name of the window property that also holds the control of a
+    // window, for code that has only the window: "ControlOfs" + module
+    // handle + thread id, 8 upper-case hex digits each.
     static const wchar_t* PropertyName();
 
     HWND Handle() const { return handle_; }
@@ -116,7 +120,7 @@ class TControl : public TComponent {
     TControl* parent_;
     std::vector<TControl*> children_;
     HWND handle_ = nullptr;
-    WNDPROC defaultProc_ = DefWindowProcW;
+    DefaultWindowProc defaultProc_;
 
     TFont font_;
     bool parentFont_ = true;
