@@ -1,9 +1,10 @@
 // libFuzzer target: a settings file of any bytes, read and changed through
 // the settings file as the program does. The document gives back the very
-// bytes it was read from; every read agrees with the document, a text within
-// the length limit and cut only between characters, an integer as the
-// standard library reads it or the default; a write leaves every other
-// setting as it was, reads back as written and keeps a UTF-8 file UTF-8.
+// bytes it was read from and tells GBK from UTF-8; every read agrees with
+// the document, a text within the length limit and cut only between
+// characters, an integer as the standard library reads it or the default; a
+// write leaves every other setting as it was, reads back as written and
+// keeps a UTF-8 file UTF-8.
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -81,6 +82,26 @@ void CheckReads(const SettingsFile& file, const IniDocument& document,
     }
 }
 
+// Whether the bytes are UTF-8 as an editor writes Chinese text: well-formed,
+// beyond ASCII, and without two-byte characters (which GBK text resembles).
+bool ChineseUtf8(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (const fuzz::Piece& piece : fuzz::Pieces(bytes)) {
+        if (!piece.wellFormed || piece.bytes.size() == 2)
+            return false;
+        beyondAscii = beyondAscii || piece.bytes.size() > 2;
+    }
+    return beyondAscii;
+}
+
+void CheckEncoding(const IniDocument& document, std::string_view bytes) {
+    const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+    Check((document.Encoding() == FileEncoding::Utf8WithBom) == marked,
+          "a byte order mark, and only that, marks UTF-8");
+    Check((document.Encoding() == FileEncoding::Utf8) == (!marked && ChineseUtf8(bytes)),
+          "unmarked UTF-8 is told by its characters");
+}
+
 // The value a document of this encoding gives back for `value` written into it.
 std::string StoredValue(std::string_view value, FileEncoding encoding) {
     return text::Trim(encoding == FileEncoding::Gbk ? gbk::ToUtf8(gbk::FromUtf8(value)) : value);
@@ -121,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const IniDocument document = IniDocument::FromBytes(bytes);
     Check(document.ToBytes() == bytes, "a document gives back the bytes it was read from");
+    CheckEncoding(document, bytes);
     SettingsFile file(directory.File(settings::kSettingsFileName));
     WriteFileBytes(file.Path(), bytes);
     // Every read opens the file: two settings keep the runs short.
