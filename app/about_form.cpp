@@ -6,7 +6,7 @@
 namespace {
 
 // A picture stored as a JPEG resource of the executable.
-skin::Bitmap PictureResource(int id) {
+pixels::Bitmap PictureResource(int id) {
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_RCDATA));
     if (!found)
@@ -14,7 +14,7 @@ skin::Bitmap PictureResource(int id) {
     HGLOBAL loaded = LoadResource(module, found);
     const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
     auto picture = ui::DecodeJpeg(data, SizeofResource(module, found));
-    return picture ? std::move(*picture) : skin::Bitmap();
+    return picture ? std::move(*picture) : pixels::Bitmap();
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/settings_file.h"
 #include "lookup/entry_document.h"
+#include "settings/settings_file.h"
 #include "store/data_access.h"
 #include "tray/tray_icon.h"
 #include "ui/button.h"

@@ -7,7 +7,7 @@
 #include "lookup/entry_view.h"
 #include "lookup/note_rules.h"
 #include "lookup/search_rules.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 #include "ui/application.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/autostart_registry.h"
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace settings {
 

@@ -1,7 +1,7 @@
 #include "lookup/entry_document.h"
 
 #include "store/field_cipher.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace lookup {
 namespace {

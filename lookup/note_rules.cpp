@@ -1,6 +1,6 @@
 #include "lookup/note_rules.h"
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace lookup {
 

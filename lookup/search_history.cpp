@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace lookup {
 namespace {

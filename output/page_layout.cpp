@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/utf8.h"
+#include "text/utf8.h"
 
 namespace output {
 namespace {
@@ -28,7 +28,7 @@ std::vector<Glyph> GlyphsOf(const lookup::EntryLine& line, TextMeasure& measure)
         size_t pos = 0, index = 0;
         while (pos < run.text.size()) {
             const size_t start = pos;
-            utf8::Next(run.text, pos);
+            text::utf8::Next(run.text, pos);
             glyphs.push_back({run.text.substr(start, pos - start), style,
                               index < widths.size() ? widths[index] : 0});
             ++index;

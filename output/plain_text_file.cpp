@@ -1,6 +1,6 @@
 #include "output/plain_text_file.h"
 
-#include "store/gbk_text.h"
+#include "text/gbk_text.h"
 
 namespace output {
 
@@ -16,7 +16,7 @@ std::string PlainTextFileBytes(std::string_view text) {
             lines += text[i];
         }
     }
-    return gbk::FromUtf8(lines);
+    return text::gbk::FromUtf8(lines);
 }
 
 }  // namespace output

@@ -8,9 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The bytes of the archive member with this name (any letter case); empty
 // when there is none.

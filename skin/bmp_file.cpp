@@ -4,6 +4,13 @@
 #include <bit>
 
 namespace skin {
+
+using pixels::Blue;
+using pixels::Green;
+using pixels::MakePixel;
+using pixels::Pixel;
+using pixels::Red;
+
 namespace {
 
 constexpr int64_t kMaxSide = 32767;

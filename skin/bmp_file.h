@@ -6,9 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Reads an uncompressed Windows BMP of 1, 4, 8, 16, 24 or 32 bits per pixel
 // (bit-field masks included), bottom-up or top-down. Answers nothing for a

@@ -5,12 +5,14 @@
 #include <functional>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/frame_metrics.h"
 #include "skin/geometry.h"
 #include "skin/skin_objects.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // What a button's Visibility, Visibility1 and Action say it depends on.
 struct CaptionState {

@@ -1,11 +1,13 @@
 // Check boxes and radio buttons in the skin: the box beside the caption.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The box's size in the skin: one slice of its picture; 0 x 0 without one.
 Size CheckBoxSize(const SkinDefinition& skin, bool radio);

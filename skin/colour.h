@@ -5,9 +5,15 @@
 
 #include <cstdint>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace skin {
+
+using pixels::Blue;
+using pixels::Green;
+using pixels::MakePixel;
+using pixels::Pixel;
+using pixels::Red;
 
 using Colour = int32_t;
 

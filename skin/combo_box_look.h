@@ -1,13 +1,17 @@
 // Combo boxes in the skin: the sunken field with the drop-down button.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::MakePixel;
+using pixels::Pixel;
 
 // Pressed, else focused or hot, else normal; disabled over all.
 Look ComboBoxLook(bool pressed, bool focusedOrHot, bool enabled);

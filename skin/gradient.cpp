@@ -4,6 +4,9 @@
 #include <cstdint>
 
 namespace skin {
+
+using pixels::MakePixel;
+
 namespace {
 
 uint8_t RampComponent(int start, int end, int64_t i, int64_t length) {

@@ -4,12 +4,15 @@
 #include <array>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/colour.h"
 #include "skin/geometry.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::Pixel;
 
 // The colours of a linear ramp of `length` lines from `start` to `end`
 // (explicit colours): line i gets, per component, start + ((length - 1) / 2

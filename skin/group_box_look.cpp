@@ -6,6 +6,8 @@
 
 namespace skin {
 
+using pixels::Pixel;
+
 void PaintGroupBox(Bitmap& target, Rect place, const SkinDefinition& skin, std::string_view caption,
                    Colour textColour, TextPainter& font, const SystemLook& look) {
     const Pixel shadow = ColourToPixel(ResolveColour(skin.Colours.ButtonShadow, look));

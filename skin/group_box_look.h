@@ -4,13 +4,15 @@
 
 #include <string_view>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Over `place` (the whole box): a one-pixel rounded rectangle in
 // ButtonShadow from (1, a) to the bottom-right corner less one, a being half

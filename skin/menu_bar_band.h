@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 struct MenuBarButton {
     std::string Caption;  // UTF-8

@@ -3,13 +3,15 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The width of the menu window's border, which the background's edges cover.
 constexpr int kMenuBorder = 3;

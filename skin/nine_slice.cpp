@@ -5,6 +5,10 @@
 #include <vector>
 
 namespace skin {
+
+using pixels::kMagenta;
+using pixels::Pixel;
+
 namespace {
 
 // For each visible target position along one axis, the source position it

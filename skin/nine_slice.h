@@ -3,10 +3,12 @@
 // or tiled to fill the target.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 enum class Scaling { Stretch, Tile };
 

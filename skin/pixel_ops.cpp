@@ -5,6 +5,13 @@
 
 namespace skin {
 
+using pixels::Blue;
+using pixels::Green;
+using pixels::kMagenta;
+using pixels::MakePixel;
+
+using pixels::Red;
+
 void Grey(Bitmap& bitmap) {
     for (int y = 0; y < bitmap.Height(); ++y) {
         Pixel* row = bitmap.Row(y);

@@ -1,10 +1,13 @@
 // Pixel work on whole bitmaps, for the skin loader and the renderers.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::Pixel;
 
 // Each pixel becomes the integer mean of its three components.
 void Grey(Bitmap& bitmap);

@@ -1,13 +1,16 @@
 // Push buttons in the skin: the look a button's state picks, and its face.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/looks.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
+using pixels::Pixel;
 
 struct ButtonState {
     bool Pressed = false;

@@ -6,9 +6,11 @@
 #include <optional>
 #include <string_view>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 class ResourceBitmaps {
   public:

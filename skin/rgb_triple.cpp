@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 

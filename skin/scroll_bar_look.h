@@ -2,12 +2,14 @@
 // bar a point falls on, and the bar's picture.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The parts of a bar, numbered as the scroll requests that name them.
 enum class ScrollPart : int {

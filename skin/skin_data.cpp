@@ -6,7 +6,7 @@
 
 #include "skin/pixel_ops.h"
 #include "skin/skin_stream.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 namespace skin {
 namespace {
@@ -79,7 +79,7 @@ void TSkinData::LoadFromStore(const TSkinStore& store, int index) {
 void TSkinData::SetSkinFile(const std::string& path) {
     notLoaded_ = true;
     skinFile_ = path;
-    const std::filesystem::path filePath = Utf8Path(path);
+    const std::filesystem::path filePath = text::Utf8Path(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(filePath, error))
         return;

@@ -8,9 +8,13 @@
 #include "skin/pixel_ops.h"
 #include "skin/rgb_triple.h"
 #include "skin/skin_object_drawing.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
+
+using pixels::kMagenta;
+using pixels::Pixel;
+
 namespace {
 
 // The size of each combo box picture that the loader composes for a skin with

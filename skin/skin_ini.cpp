@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

@@ -1,12 +1,14 @@
 // Drawing one state of a skin object, the way the renderers use them.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/nine_slice.h"
 #include "skin/skin_objects.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // Draws state `state` (from 1) of the object's picture, whose Frame states
 // lie side by side, nine-slice into `to` with the object's margins: edges and

@@ -4,11 +4,13 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/colour.h"
 #include "skin/geometry.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 class TSkinObject {
   public:

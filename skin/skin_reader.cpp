@@ -5,7 +5,7 @@
 
 #include "skin/little_endian.h"
 #include "skin/lzh.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace skin {
 namespace {

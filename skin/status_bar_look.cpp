@@ -6,6 +6,9 @@
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
+
+using pixels::Pixel;
+
 namespace {
 
 constexpr int kSystemButtonShadow = 16;

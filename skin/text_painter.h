@@ -5,11 +5,13 @@
 
 #include <string_view>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/colour.h"
 #include "skin/geometry.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 enum class TextAlign { Left, Centre, Right };
 

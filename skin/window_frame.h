@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/caption_buttons.h"
 #include "skin/frame_metrics.h"
 #include "skin/geometry.h"
@@ -13,6 +13,8 @@
 #include "skin/text_painter.h"
 
 namespace skin {
+
+using pixels::Bitmap;
 
 // The rectangle the caption text goes into: from TextShift to TextRightClip
 // short of the right edge, its top at TextShiftVert and FontHeight high

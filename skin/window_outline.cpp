@@ -5,6 +5,9 @@
 #include "skin/skin_object_drawing.h"
 
 namespace skin {
+
+using pixels::kMagenta;
+
 namespace {
 
 // The border painted into a picture the size of `place`; its pixels that

@@ -7,7 +7,7 @@
 
 #include "store/connection_string.h"
 #include "store/store_error.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 namespace store {
 namespace {
@@ -22,7 +22,7 @@ void Connection::Open(const std::string& connStr) {
     close();
     const std::string path = DataSourceOf(connStr);
     std::error_code ec;
-    if (path.empty() || !std::filesystem::exists(Utf8Path(path), ec)) {
+    if (path.empty() || !std::filesystem::exists(text::Utf8Path(path), ec)) {
         throw StoreError("找不到成语数据库文件“" + path + "”");
     }
     sqlite3* raw = nullptr;

@@ -1,9 +1,9 @@
 #include "store/field_cipher.h"
 
-#include "store/gbk_text.h"
 #include "store/store_error.h"
-#include "store/text_rules.h"
-#include "store/utf8.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
+#include "text/utf8.h"
 
 namespace store {
 namespace {
@@ -27,19 +27,19 @@ std::string XorWithKey(std::string bytes) {
 // The pair at `pos` as an error names it: widened to whole characters, so that
 // a pair ending inside a Chinese character is not shown as broken text, and
 // with any byte that is no character shown as the replacement character.
-std::string QuotedPair(std::string_view text, size_t pos) {
+std::string QuotedPair(std::string_view hex, size_t pos) {
     const auto continues = [&](size_t i) {
-        return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        return (static_cast<unsigned char>(hex[i]) & 0xC0) == 0x80;
     };
     // A character takes at most four bytes, so at most three more on each side.
     size_t begin = pos, end = pos + 2;
     while (begin > 0 && pos - begin < 3 && continues(begin))
         --begin;
-    while (end < text.size() && end - pos < 5 && continues(end))
+    while (end < hex.size() && end - pos < 5 && continues(end))
         ++end;
     std::string quoted;
     for (size_t i = begin; i < end;)
-        utf8::Append(quoted, utf8::Next(text.substr(0, end), i));
+        text::utf8::Append(quoted, text::utf8::Next(hex.substr(0, end), i));
     return quoted;
 }
 
@@ -75,11 +75,11 @@ std::string HexDecode(std::string_view hex) {
 std::optional<std::string> DecipherField(std::string_view stored) {
     if (stored.size() % 2 != 0)
         return std::nullopt;
-    return gbk::ToUtf8(XorWithKey(HexDecode(stored)));
+    return text::gbk::ToUtf8(XorWithKey(HexDecode(stored)));
 }
 
 std::string EncipherField(std::string_view text) {
-    return HexEncode(XorWithKey(gbk::FromUtf8(text)));
+    return HexEncode(XorWithKey(text::gbk::FromUtf8(text)));
 }
 
 }  // namespace store

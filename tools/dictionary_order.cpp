@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "store/utf8.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::vector<Syllable> Syllables(std::string_view pinyin) {
         current = {};
     };
     for (size_t pos = 0; pos < pinyin.size();) {
-        const char32_t cp = utf8::Next(pinyin, pos);
+        const char32_t cp = text::utf8::Next(pinyin, pos);
         if (cp >= 'a' && cp <= 'z') {
             current.letters += static_cast<char>(cp);
         } else if (cp >= 'A' && cp <= 'Z') {
@@ -57,7 +57,7 @@ std::string DictionaryKey(std::string_view word, std::string_view pinyin) {
     std::string key;
     size_t next = 0;
     for (size_t pos = 0; pos < word.size();) {
-        const char32_t cp = utf8::Next(word, pos);
+        const char32_t cp = text::utf8::Next(word, pos);
         if (!IsIdeograph(cp))
             continue;
         // Fixed-width fields: "zhuang" is the longest syllable, a space sorts

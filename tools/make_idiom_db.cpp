@@ -15,7 +15,7 @@
 
 #include "dictionary_order.h"
 #include "store/field_cipher.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace {
 

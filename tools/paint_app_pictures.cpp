@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/bmp_file.h"
 
 // libjpeg's header needs FILE and size_t declared before it.
@@ -20,9 +20,9 @@
 
 namespace {
 
-using skin::Bitmap;
-using skin::MakePixel;
-using skin::Pixel;
+using pixels::Bitmap;
+using pixels::MakePixel;
+using pixels::Pixel;
 
 // A colour with coverage, for soft edges on small pictures.
 struct Paint {
@@ -30,7 +30,7 @@ struct Paint {
 };
 
 Paint FromPixel(Pixel p) {
-    return {double(skin::Red(p)), double(skin::Green(p)), double(skin::Blue(p))};
+    return {double(pixels::Red(p)), double(pixels::Green(p)), double(pixels::Blue(p))};
 }
 
 void Blend(Bitmap& bmp, int x, int y, Paint c, double coverage) {
@@ -43,7 +43,7 @@ void Blend(Bitmap& bmp, int x, int y, Paint c, double coverage) {
     };
     // Over a transparent pixel a soft edge would turn pinkish; keep it solid
     // from half coverage on, and transparent below.
-    if (p == skin::kMagenta) {
+    if (p == pixels::kMagenta) {
         if (coverage >= 0.5)
             p = MakePixel(uint8_t(c.r), uint8_t(c.g), uint8_t(c.b));
         return;
@@ -133,7 +133,7 @@ void Seal(Bitmap& bmp, double x, double y, double size) {
 
 Bitmap ToolbarStrip() {
     constexpr int kCount = 68;
-    Bitmap strip(20 * kCount, 20, skin::kMagenta);
+    Bitmap strip(20 * kCount, 20, pixels::kMagenta);
     const auto at = [](int index) { return index * 20; };
     // 0: the tree's nodes, a closed book.
     FillRoundRect(strip, at(0) + 4, 2, at(0) + 16, 18, 1.5, kBlue);
@@ -192,7 +192,7 @@ void WriteIcon(const std::filesystem::path& path, const std::vector<Bitmap>& ima
         for (int y = b.Height() - 1; y >= 0; --y) {
             for (int x = 0; x < b.Width(); ++x) {
                 const Pixel p = b.At(x, y);
-                const bool clear = p == skin::kMagenta;
+                const bool clear = p == pixels::kMagenta;
                 add(clear ? 0 : (0xFF000000u | p), 4);
             }
         }
@@ -238,8 +238,8 @@ bool WriteJpeg(const std::filesystem::path& path, const Bitmap& b) {
     for (int y = 0; y < b.Height(); ++y) {
         for (int x = 0; x < b.Width(); ++x) {
             const Pixel p = b.At(x, y);
-            row[3 * x] = skin::Red(p), row[3 * x + 1] = skin::Green(p),
-                    row[3 * x + 2] = skin::Blue(p);
+            row[3 * x] = pixels::Red(p), row[3 * x + 1] = pixels::Green(p),
+                    row[3 * x + 2] = pixels::Blue(p);
         }
         JSAMPROW pointer = row.data();
         jpeg_write_scanlines(&info, &pointer, 1);
@@ -250,7 +250,7 @@ bool WriteJpeg(const std::filesystem::path& path, const Bitmap& b) {
 }
 
 Bitmap Icon(int size) {
-    Bitmap b(size, size, skin::kMagenta);
+    Bitmap b(size, size, pixels::kMagenta);
     Seal(b, 0, 0, size);
     return b;
 }
@@ -258,7 +258,7 @@ Bitmap Icon(int size) {
 // The tray's picture: an open book, lines of text on its left page and the
 // program's red seal on its right one.
 Bitmap TrayPicture(int size) {
-    Bitmap b(size, size, skin::kMagenta);
+    Bitmap b(size, size, pixels::kMagenta);
     const double s = size / 20.0;
     FillRoundRect(b, 0.5 * s, 3 * s, 19.5 * s, 18.5 * s, 1.5 * s, kBlue);
     FillRect(b, 1.8 * s, 1.5 * s, 9.6 * s, 16.8 * s, kPaper);

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "skin/skin_reader.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 #include "tools/skin_archive_writer.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/bmp_file.h"
 
 namespace tools {
@@ -28,7 +28,7 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
         throw std::runtime_error("cannot write " + path.string());
 }
 
-inline void WriteBitmap(const std::filesystem::path& path, const skin::Bitmap& bitmap) {
+inline void WriteBitmap(const std::filesystem::path& path, const pixels::Bitmap& bitmap) {
     const std::vector<uint8_t> file = skin::WriteBmp(bitmap);
     WriteFile(path, std::string(file.begin(), file.end()));
 }

@@ -1,6 +1,6 @@
 #include "ui/combo_box.h"
 
-#include "store/gbk_text.h"
+#include "text/gbk_text.h"
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -63,9 +63,9 @@ void TComboBox::EnforceMaxBytes() {
     if (maxBytes_ <= 0 || settingText_)
         return;
     const std::string text = Text();
-    if (gbk::ByteLength(text) <= static_cast<size_t>(maxBytes_))
+    if (text::gbk::ByteLength(text) <= static_cast<size_t>(maxBytes_))
         return;
-    const std::string cut = gbk::LimitBytes(text, maxBytes_);
+    const std::string cut = text::gbk::LimitBytes(text, maxBytes_);
     SetText(cut);
     const int end = static_cast<int>(Widen(cut).size());
     SendMessageW(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(end, end));

@@ -10,7 +10,7 @@ TImage::TImage(TComponent& owner, TControl* parent, int left, int top, int width
     CreateWnd(L"TImage", WS_CHILD | WS_VISIBLE, 0, left, top, width, height);
 }
 
-void TImage::SetPicture(skin::Bitmap picture) {
+void TImage::SetPicture(pixels::Bitmap picture) {
     picture_ = std::move(picture);
     Invalidate();
 }

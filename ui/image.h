@@ -1,7 +1,7 @@
 // A picture shown at its natural size.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -11,14 +11,14 @@ class TImage : public TControl {
     TImage(TComponent& owner, TControl* parent, int left, int top, int width, int height);
     std::string ClassName() const override { return "TImage"; }
 
-    const skin::Bitmap& Picture() const { return picture_; }
-    void SetPicture(skin::Bitmap picture);
+    const pixels::Bitmap& Picture() const { return picture_; }
+    void SetPicture(pixels::Bitmap picture);
 
   protected:
     void WndProc(TMessage& message) override;
 
   private:
-    skin::Bitmap picture_;
+    pixels::Bitmap picture_;
 };
 
 }  // namespace ui

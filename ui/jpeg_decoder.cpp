@@ -56,16 +56,16 @@ bool DecodeRgb(const uint8_t* data, size_t size, std::vector<uint8_t>& rgb, int&
 
 }  // namespace
 
-std::optional<skin::Bitmap> DecodeJpeg(const uint8_t* data, size_t size) {
+std::optional<pixels::Bitmap> DecodeJpeg(const uint8_t* data, size_t size) {
     std::vector<uint8_t> rgb;
     int width = 0, height = 0;
     if (size == 0 || !DecodeRgb(data, size, rgb, width, height))
         return std::nullopt;
-    skin::Bitmap picture(width, height);
+    pixels::Bitmap picture(width, height);
     for (int y = 0; y < height; ++y) {
         const uint8_t* in = rgb.data() + static_cast<size_t>(y) * width * 3;
         for (int x = 0; x < width; ++x)
-            picture.At(x, y) = skin::MakePixel(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
+            picture.At(x, y) = pixels::MakePixel(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
     }
     return picture;
 }

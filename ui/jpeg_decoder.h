@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace ui {
 
 // Answers nothing for data that is not a JPEG picture libjpeg can decode.
-std::optional<skin::Bitmap> DecodeJpeg(const uint8_t* data, size_t size);
+std::optional<pixels::Bitmap> DecodeJpeg(const uint8_t* data, size_t size);
 
 }  // namespace ui

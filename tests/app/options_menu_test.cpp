@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/options_menu.h"
-#include "scratch_directory.h"
+#include "settings/scratch_directory.h"
 
 using settings::OptionsView;
 using settings::SettingsFile;
@@ -136,7 +136,7 @@ TEST_F(OptionsMenuTest, StartUpWithoutAFileChecksBothTrayOptionsButNotTheLogOnSt
     EXPECT_TRUE(menu.minimize);
     EXPECT_FALSE(menu.runStart);
     EXPECT_EQ(menu.iconVisible, true);
-    EXPECT_FALSE(std::filesystem::exists(Utf8Path(ini.Path())));
+    EXPECT_FALSE(std::filesystem::exists(text::Utf8Path(ini.Path())));
 
     WriteFileBytes(ini.Path(), "[Option]\r\nRunStart=1\r\n");
     settings::ReadOptions(ini, menu);
@@ -144,7 +144,7 @@ TEST_F(OptionsMenuTest, StartUpWithoutAFileChecksBothTrayOptionsButNotTheLogOnSt
 }
 
 TEST_F(OptionsMenuTest, ChangesMadeBeforeAFailedWriteStay) {
-    std::filesystem::create_directory(Utf8Path(ini.Path()));
+    std::filesystem::create_directory(text::Utf8Path(ini.Path()));
     menu.trayIcon = true;
     menu.minimize = true;
     EXPECT_THROW(settings::ToggleTrayIcon(menu, ini), settings::WriteError);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/bmp_file.h"
 #include "tools/skin_archive_writer.h"
 
@@ -48,37 +48,38 @@ constexpr Part kParts[] = {
     {"background.bmp", 256, 256, 1, true},
 };
 
-skin::Pixel Mix(skin::Pixel a, skin::Pixel b, int num, int den) {
+pixels::Pixel Mix(pixels::Pixel a, pixels::Pixel b, int num, int den) {
     auto mix = [&](int x, int y) { return static_cast<uint8_t>(x + (y - x) * num / den); };
-    return skin::MakePixel(mix(skin::Red(a), skin::Red(b)), mix(skin::Green(a), skin::Green(b)),
-                           mix(skin::Blue(a), skin::Blue(b)));
+    return pixels::MakePixel(mix(pixels::Red(a), pixels::Red(b)),
+                             mix(pixels::Green(a), pixels::Green(b)),
+                             mix(pixels::Blue(a), pixels::Blue(b)));
 }
 
-skin::Bitmap Paint(const Part& part, std::mt19937& random) {
-    skin::Bitmap b(part.width, part.height);
+pixels::Bitmap Paint(const Part& part, std::mt19937& random) {
+    pixels::Bitmap b(part.width, part.height);
     const int frameWidth = part.width / part.frames;
     for (int f = 0; f < part.frames; ++f) {
-        const skin::Pixel top = skin::MakePixel(90 + 12 * f, 130 + 8 * f, 210);
-        const skin::Pixel bottom = skin::MakePixel(20, 50 + 6 * f, 120 + 10 * f);
+        const pixels::Pixel top = pixels::MakePixel(90 + 12 * f, 130 + 8 * f, 210);
+        const pixels::Pixel bottom = pixels::MakePixel(20, 50 + 6 * f, 120 + 10 * f);
         for (int y = 0; y < part.height; ++y) {
             // Brushed metal: each row a little lighter or darker.
             const int streak = part.metal ? static_cast<int>(random() % 13) - 6 : 0;
             for (int x = 0; x < frameWidth; ++x) {
-                skin::Pixel p = Mix(top, bottom, y, part.height);
+                pixels::Pixel p = Mix(top, bottom, y, part.height);
                 if (x == 0 || y == 0)
-                    p = Mix(p, skin::MakePixel(255, 255, 255), 1, 2);
+                    p = Mix(p, pixels::MakePixel(255, 255, 255), 1, 2);
                 if (x == frameWidth - 1 || y == part.height - 1)
                     p = Mix(p, 0, 1, 2);
-                const int r = skin::Red(p) + streak, g = skin::Green(p) + streak,
-                          bl = skin::Blue(p) + streak;
-                p = skin::MakePixel(static_cast<uint8_t>(std::clamp(r, 0, 255)),
-                                    static_cast<uint8_t>(std::clamp(g, 0, 255)),
-                                    static_cast<uint8_t>(std::clamp(bl, 0, 255)));
+                const int r = pixels::Red(p) + streak, g = pixels::Green(p) + streak,
+                          bl = pixels::Blue(p) + streak;
+                p = pixels::MakePixel(static_cast<uint8_t>(std::clamp(r, 0, 255)),
+                                      static_cast<uint8_t>(std::clamp(g, 0, 255)),
+                                      static_cast<uint8_t>(std::clamp(bl, 0, 255)));
                 // Rounded corners, transparent.
                 const int cx = std::min(x, frameWidth - 1 - x),
                           cy = std::min(y, part.height - 1 - y);
                 if (cx + cy < 3)
-                    p = skin::kMagenta;
+                    p = pixels::kMagenta;
                 b.At(f * frameWidth + x, y) = p;
             }
         }

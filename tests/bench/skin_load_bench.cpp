@@ -16,7 +16,7 @@
 #include "skin/bmp_file.h"
 #include "skin/little_endian.h"
 #include "skin/skin_data.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 #include "tools/skin_archive_writer.h"
 
 namespace {
@@ -30,27 +30,27 @@ class BenchLook : public skin::SystemLook {
 
 class BenchResources : public skin::ResourceBitmaps {
   public:
-    std::optional<skin::Bitmap> Load(std::string_view name) const override {
+    std::optional<pixels::Bitmap> Load(std::string_view name) const override {
         if (name == "MENUGLYPHS")
-            return skin::Bitmap(64, 16, skin::MakePixel(255, 255, 255));
-        return skin::Bitmap(20, 8, skin::MakePixel(128, 128, 128));
+            return pixels::Bitmap(64, 16, pixels::MakePixel(255, 255, 255));
+        return pixels::Bitmap(20, 8, pixels::MakePixel(128, 128, 128));
     }
 };
 
 // A picture with the shading and edges of a painted skin part.
-skin::Bitmap Painted(int w, int h, int seed) {
-    skin::Bitmap b(w, h);
+pixels::Bitmap Painted(int w, int h, int seed) {
+    pixels::Bitmap b(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int shade = 120 + (y * 100) / std::max(h, 1) + ((x * 7 + seed) % 11);
             const bool edge = x % 16 == 0 || y == 0 || y == h - 1;
-            b.At(x, y) = edge ? skin::MakePixel(40, 60, 90)
-                              : skin::MakePixel(static_cast<uint8_t>(shade),
-                                                static_cast<uint8_t>(shade + 10),
-                                                static_cast<uint8_t>(seed * 13));
+            b.At(x, y) = edge ? pixels::MakePixel(40, 60, 90)
+                              : pixels::MakePixel(static_cast<uint8_t>(shade),
+                                                  static_cast<uint8_t>(shade + 10),
+                                                  static_cast<uint8_t>(seed * 13));
         }
     }
-    b.At(0, 0) = skin::kMagenta;
+    b.At(0, 0) = pixels::kMagenta;
     return b;
 }
 
@@ -108,7 +108,7 @@ std::vector<uint8_t> SampleArchive() {
 }
 
 std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream file(Utf8Path(path), std::ios::binary);
+    std::ifstream file(text::Utf8Path(path), std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(file)),
                                 std::istreambuf_iterator<char>());
 }
@@ -153,6 +153,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (int i = 1; i < argc; ++i)
-        Measure(PathUtf8(Utf8Path(argv[i]).filename()), ReadFile(argv[i]));
+        Measure(text::PathUtf8(text::Utf8Path(argv[i]).filename()), ReadFile(argv[i]));
     return 0;
 }

@@ -14,8 +14,8 @@
 #include "store/connection_string.h"
 #include "store/data_access.h"
 #include "store/field_cipher.h"
-#include "store/text_rules.h"
-#include "store/utf8_path.h"
+#include "text/text_rules.h"
+#include "text/utf8_path.h"
 #include "timing.h"
 
 int main(int argc, char** argv) {
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             db.CloseQuery();
         }
     });
-    const auto bytes = std::filesystem::file_size(Utf8Path(store::DataSourceOf(db.ConnStr)));
+    const auto bytes = std::filesystem::file_size(text::Utf8Path(store::DataSourceOf(db.ConnStr)));
 
     std::printf("  rows in the store                         %zu\n", idioms.size());
     std::printf("  database file                             %.1f MB (%ju bytes)\n", bytes / 1e6,

@@ -9,7 +9,7 @@
 #include "skin/pixel_ops.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::optional<skin::Bitmap> bitmap = skin::ReadBmp(data, size);
+    const std::optional<pixels::Bitmap> bitmap = skin::ReadBmp(data, size);
     if (!bitmap)
         return 0;
     // Keep the work per input small: the reader allows large pictures.
@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What was read is written and read back unchanged.
     if (skin::ReadBmp(skin::WriteBmp(*bitmap)) != bitmap)
         __builtin_trap();
-    skin::Bitmap turned = skin::RotateClockwise(skin::Mirror(*bitmap));
+    pixels::Bitmap turned = skin::RotateClockwise(skin::Mirror(*bitmap));
     skin::Grey(turned);
-    skin::Bitmap target(37, 23);
+    pixels::Bitmap target(37, 23);
     const int w = bitmap->Width(), h = bitmap->Height();
     skin::DrawNineSlice(target, {-3, -2, 40, 30}, *bitmap, {0, 0, w, h},
                         {w / 3, h / 3, w / 4, h / 4},

@@ -12,9 +12,9 @@
 
 #include "fuzz_checks.h"
 #include "store/field_cipher.h"
-#include "store/gbk_text.h"
 #include "store/store_error.h"
-#include "store/text_rules.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
 
 namespace {
 
@@ -49,23 +49,23 @@ void CheckHex(std::string_view bytes) {
 }
 
 void CheckDecipher(std::string_view stored) {
-    std::optional<std::string> text;
+    std::optional<std::string> deciphered;
     try {
-        text = store::DecipherField(stored);
+        deciphered = store::DecipherField(stored);
     } catch (const store::ConversionError& e) {
         Check(stored.size() % 2 == 0 && !AllHex(stored),
               "only an even non-hexadecimal value is refused");
         Check(fuzz::IsUtf8(e.what()), "the error's text is well-formed UTF-8");
         return;
     }
-    Check(text.has_value() == (stored.size() % 2 == 0),
+    Check(deciphered.has_value() == (stored.size() % 2 == 0),
           "a value of odd length deciphers to nothing");
-    if (!text)
+    if (!deciphered)
         return;
     Check(AllHex(stored), "a non-hexadecimal value is refused");
-    Check(fuzz::IsUtf8(*text), "deciphered text is well-formed UTF-8");
-    if (text->find("\xEF\xBF\xBD") == std::string::npos)
-        Check(store::EncipherField(*text) == text::UpperAscii(stored),
+    Check(fuzz::IsUtf8(*deciphered), "deciphered text is well-formed UTF-8");
+    if (deciphered->find("\xEF\xBF\xBD") == std::string::npos)
+        Check(store::EncipherField(*deciphered) == text::UpperAscii(stored),
               "deciphered text enciphers back");
 }
 
@@ -76,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckHex(input);
     CheckDecipher(input);
     if (fuzz::IsUtf8(input)) {
-        Check(
-            store::DecipherField(store::EncipherField(input)) == gbk::ToUtf8(gbk::FromUtf8(input)),
-            "text survives enciphering as it survives GBK");
+        Check(store::DecipherField(store::EncipherField(input)) ==
+                  text::gbk::ToUtf8(text::gbk::FromUtf8(input)),
+              "text survives enciphering as it survives GBK");
     }
     return 0;
 }

@@ -12,7 +12,7 @@
 #include "skin/bmp_file.h"
 #include "skin/rgb_triple.h"
 #include "skin/skin_definition.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace {
 
@@ -25,16 +25,16 @@ class Look : public skin::SystemLook {
 
 class Resources : public skin::ResourceBitmaps {
   public:
-    std::optional<skin::Bitmap> Load(std::string_view) const override {
-        return skin::Bitmap(9, 4, skin::MakePixel(1, 2, 3));
+    std::optional<pixels::Bitmap> Load(std::string_view) const override {
+        return pixels::Bitmap(9, 4, pixels::MakePixel(1, 2, 3));
     }
 };
 
-skin::Bitmap Striped(int w, int h) {
-    skin::Bitmap b(w, h);
+pixels::Bitmap Striped(int w, int h) {
+    pixels::Bitmap b(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x)
-            b.At(x, y) = (x + y) % 3 == 0 ? skin::kMagenta : skin::MakePixel(x, y, 9);
+            b.At(x, y) = (x + y) % 3 == 0 ? pixels::kMagenta : pixels::MakePixel(x, y, 9);
     }
     return b;
 }

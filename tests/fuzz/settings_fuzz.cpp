@@ -13,12 +13,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/ini_document.h"
-#include "app/scratch_directory.h"
-#include "app/settings_file.h"
 #include "fuzz_checks.h"
-#include "store/gbk_text.h"
-#include "store/text_rules.h"
+#include "settings/ini_document.h"
+#include "settings/scratch_directory.h"
+#include "settings/settings_file.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
 
 namespace {
 
@@ -64,11 +64,11 @@ void CheckReads(const SettingsFile& file, const IniDocument& document,
         const std::string full = value.value_or(std::string(kDefault));
         const std::string read = file.ReadString(setting.section, setting.key, kDefault);
         Check(full.starts_with(read), "a read gives the start of the value");
-        Check(gbk::ByteLength(read) <= settings::kMaxReadLength, "a read keeps to the limit");
+        Check(text::gbk::ByteLength(read) <= settings::kMaxReadLength, "a read keeps to the limit");
         if (read.size() < full.size()) {
             const size_t next =
                 read.size() + std::max<size_t>(1, fuzz::WellFormedLength(full, read.size()));
-            Check(gbk::ByteLength(full.substr(0, next)) > settings::kMaxReadLength,
+            Check(text::gbk::ByteLength(full.substr(0, next)) > settings::kMaxReadLength,
                   "a read keeps every character that fits");
         }
         Check(!fuzz::IsUtf8(full) || fuzz::IsUtf8(read), "a read cuts between characters");
@@ -104,7 +104,8 @@ void CheckEncoding(const IniDocument& document, std::string_view bytes) {
 
 // The value a document of this encoding gives back for `value` written into it.
 std::string StoredValue(std::string_view value, FileEncoding encoding) {
-    return text::Trim(encoding == FileEncoding::Gbk ? gbk::ToUtf8(gbk::FromUtf8(value)) : value);
+    return text::Trim(encoding == FileEncoding::Gbk ? text::gbk::ToUtf8(text::gbk::FromUtf8(value))
+                                                    : value);
 }
 
 void CheckWrite(SettingsFile& file, const IniDocument& before, const Setting& target,

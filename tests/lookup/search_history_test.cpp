@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/scratch_directory.h"
 #include "lookup/search_history.h"
-#include "store/gbk_text.h"
+#include "settings/scratch_directory.h"
+#include "text/gbk_text.h"
 
 using lookup::HistoryBox;
 using Entries = std::vector<std::string>;
@@ -62,9 +62,9 @@ TEST_F(SearchHistoryTest, AnEmptySearchOnlyDropsRepeats) {
 
 TEST_F(SearchHistoryTest, LoadsTheFirstTenSlotsWithoutGaps) {
     WriteFileBytes(ini.Path(),
-                   gbk::FromUtf8("[KeyWord_List]\r\nItem1=一\r\nItem2= 二 \r\nItem3=\r\n"
-                                 "Item4=四\r\nItem5=   \r\nItem10=十\r\nItem11=十一\r\n"
-                                 "[S_List]\r\nItem2=HL\r\n"));
+                   text::gbk::FromUtf8("[KeyWord_List]\r\nItem1=一\r\nItem2= 二 \r\nItem3=\r\n"
+                                       "Item4=四\r\nItem5=   \r\nItem10=十\r\nItem11=十一\r\n"
+                                       "[S_List]\r\nItem2=HL\r\n"));
     keyword.text = "typed";
     lookup::LoadHistories(ini, keyword, initials);
     EXPECT_EQ(keyword.items, (Entries{"一", "二", "四", "十"}));

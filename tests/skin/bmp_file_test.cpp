@@ -2,8 +2,8 @@
 
 #include "skin/bmp_file.h"
 
-using skin::Bitmap;
-using skin::MakePixel;
+using pixels::Bitmap;
+using pixels::MakePixel;
 using skin::ReadBmp;
 
 namespace {

@@ -16,10 +16,10 @@
 #include "skin/status_bar_look.h"
 #include "test_skins.h"
 
-using skin::Bitmap;
+using pixels::Bitmap;
+using pixels::MakePixel;
+using pixels::Pixel;
 using skin::Look;
-using skin::MakePixel;
-using skin::Pixel;
 using skin::Rect;
 using skin::ScrollPart;
 using skin::SkinDefinition;
@@ -105,7 +105,7 @@ TEST(ControlComposition, PicksPushButtonLooksAndTheirTextColours) {
     EXPECT_EQ(skin::PushButtonTextColour(s, Look::Disabled, font, kLook), 0x101010 + 16);
 
     Bitmap target(40, 30, kBackground);
-    s.Buttons.Image.At(40, 0) = skin::kMagenta;  // slice 5's corner
+    s.Buttons.Image.At(40, 0) = pixels::kMagenta;  // slice 5's corner
     s.Buttons.Trans = 1;
     skin::PaintPushButton(target, {5, 5, 35, 25}, s, Look::Focused, MakePixel(9, 9, 9));
     EXPECT_EQ(target.At(20, 15), StateColour(6, 5));
@@ -126,7 +126,7 @@ TEST(ControlComposition, DrawsComboBoxesByTheirButtonsStyle) {
     s.ComboButton->Style = 2;
     s.ComboButton->Trans = 1;
     for (int i = 0; i < 4; ++i)
-        s.ComboButton->Image.At(i * 50 + 10, 10) = skin::kMagenta;
+        s.ComboButton->Image.At(i * 50 + 10, 10) = pixels::kMagenta;
     s.SunkEdge = Object(8, 4, 50, 21);
     skin::PaintComboBox(target, {0, 0, 100, 21}, s, Look::Hot, false, {}, kLook);
     EXPECT_EQ(target.At(95, 10), StateColour(7, 4));
@@ -246,7 +246,7 @@ TEST(ControlComposition, DrawsMenuItemsAndSeparators) {
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 60; ++x) {
             if (x < 30 || y != 15)
-                s.MenuItem->Image.At(x, y) = skin::kMagenta;
+                s.MenuItem->Image.At(x, y) = pixels::kMagenta;
         }
     }
     const Bitmap background = skin::PaintMenuBackground({100, 60}, s, kLook);

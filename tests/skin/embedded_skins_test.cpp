@@ -57,7 +57,7 @@ skintest::Resources ProgramBitmaps() {
     for (const auto& [name, file] : {std::pair{"MENUGLYPHS", "menuglyphs.bmp"},
                                      {"TRACK", "track.bmp"},
                                      {"TRACKVERT", "trackvert.bmp"}})
-        resources.pictures[name] = skin::ReadBmp(ReadFile(file)).value_or(skin::Bitmap());
+        resources.pictures[name] = skin::ReadBmp(ReadFile(file)).value_or(pixels::Bitmap());
     return resources;
 }
 

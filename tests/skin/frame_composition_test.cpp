@@ -13,12 +13,12 @@
 #include "skin/window_outline.h"
 #include "test_skins.h"
 
-using skin::Bitmap;
+using pixels::Bitmap;
+using pixels::MakePixel;
 using skin::CaptionButton;
 using skin::CaptionState;
 using skin::FrameKind;
 using skin::FrameMetrics;
-using skin::MakePixel;
 using skin::Rect;
 using skin::SkinDefinition;
 using skin::TSkinSysButtonObject;
@@ -32,7 +32,7 @@ namespace {
 // high (2 states stacked), each state in a colour of its own.
 SkinDefinition FramedSkin() {
     SkinDefinition s;
-    const auto border = [](skin::TSkinBorderObject& b, skin::Bitmap image) {
+    const auto border = [](skin::TSkinBorderObject& b, pixels::Bitmap image) {
         b.Image = std::move(image);
         b.Frame = 2;
         b.Tile = 1;
@@ -189,8 +189,8 @@ TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
     s.Colours.TitleTextNoActive = skin::SystemColour(skin::SystemColourIndex::InactiveCaptionText);
     s.CaptionButtons = {Button(0, 1, 22, 5)};
     // The button's picture: magenta in the top-left pixel of slices 1 and 4.
-    s.CaptionButtons[0].Image.At(0, 0) = skin::kMagenta;
-    s.CaptionButtons[0].Image.At(48, 0) = skin::kMagenta;
+    s.CaptionButtons[0].Image.At(0, 0) = pixels::kMagenta;
+    s.CaptionButtons[0].Image.At(48, 0) = pixels::kMagenta;
     const FrameMetrics m = skin::MeasureFrame(s, FrameKind::Fixed, 0);
     const skintest::FixedLook look;
     const Bitmap icon(16, 16, MakePixel(7, 7, 7));
@@ -226,7 +226,7 @@ TEST(FrameComposition, DrawsTheIconButtonFromTheWindowsIcon) {
     s.CaptionButtons = {icon};
     const FrameMetrics m = skin::MeasureFrame(s, FrameKind::Fixed, 0);
     Bitmap picture(16, 16, MakePixel(7, 7, 7));
-    picture.At(0, 0) = skin::kMagenta;
+    picture.At(0, 0) = pixels::kMagenta;
     Bitmap window(300, 200);
     RecordingText text;
     std::vector<CaptionButton> buttons = skin::MakeCaptionButtons(s.CaptionButtons);
@@ -244,16 +244,16 @@ TEST(FrameComposition, OutlinesTheWindowAlongTransparentBorders) {
     // Opaque left, right and top borders: the whole rectangle, even with a
     // transparent bottom with magenta in it.
     s.Bottom.Trans = 1;
-    s.Bottom.Image.At(0, 3) = skin::kMagenta;
+    s.Bottom.Image.At(0, 3) = pixels::kMagenta;
     const skin::PixelMask whole = skin::BuildWindowOutline(s, m, FrameKind::Fixed, size, true);
     EXPECT_TRUE(whole.Contains(0, 0));
     EXPECT_TRUE(whole.Contains(4, 199));
 
     // Magenta in the left border's top-left corner, active state only.
     s.Left.Trans = 1;
-    s.Left.Image.At(0, 0) = skin::kMagenta;
+    s.Left.Image.At(0, 0) = pixels::kMagenta;
     s.Top.Trans = 1;
-    s.Top.Image.At(0, 0) = skin::kMagenta;
+    s.Top.Image.At(0, 0) = pixels::kMagenta;
     const skin::PixelMask active = skin::BuildWindowOutline(s, m, FrameKind::Fixed, size, true);
     EXPECT_FALSE(active.Contains(0, 0));
     EXPECT_TRUE(active.Contains(1, 0));
@@ -266,7 +266,7 @@ TEST(FrameComposition, OutlinesTheWindowAlongTransparentBorders) {
 
     // A bottom border under 2 pixels counts as its whole rectangle.
     s.Bottom.Image = skin::RotateClockwise(States(4, 2, 1, 60));
-    s.Bottom.Image.At(0, 0) = skin::kMagenta;
+    s.Bottom.Image.At(0, 0) = pixels::kMagenta;
     const FrameMetrics thin = skin::MeasureFrame(s, FrameKind::Fixed, 0);
     EXPECT_TRUE(skin::BuildWindowOutline(s, thin, FrameKind::Fixed, size, true).Contains(4, 199));
 }

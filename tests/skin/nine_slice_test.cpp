@@ -92,8 +92,8 @@ TEST(NineSlice, MarginsWiderThanThePictureAreKeptInsideIt) {
 
 TEST(NineSlice, MagentaIsTransparentOnlyWhenAsked) {
     Bitmap source = Numbered(3, 3);
-    source.At(0, 0) = kMagenta;
-    source.At(1, 1) = kMagenta;
+    source.At(0, 0) = pixels::kMagenta;
+    source.At(1, 1) = pixels::kMagenta;
     const Pixel under = MakePixel(50, 50, 50);
     Bitmap target(4, 4, under);
     DrawNineSlice(target, {0, 0, 4, 4}, source, {0, 0, 3, 3}, {1, 1, 1, 1},
@@ -105,7 +105,7 @@ TEST(NineSlice, MagentaIsTransparentOnlyWhenAsked) {
     EXPECT_EQ(target.At(3, 3), source.At(2, 2));
     Bitmap opaque(4, 4, under);
     DrawNineSlice(opaque, {0, 0, 4, 4}, source, {0, 0, 3, 3}, {1, 1, 1, 1}, kStretch);
-    EXPECT_EQ(opaque.At(0, 0), kMagenta);
+    EXPECT_EQ(opaque.At(0, 0), pixels::kMagenta);
 }
 
 TEST(NineSlice, DrawsIntoARectangleClippedToTheTarget) {
@@ -146,12 +146,12 @@ TEST(SkinObjectDrawing, BordersTileTheirMiddleUnlessStretchedAndShowTheInactiveS
     top.Frame = 2;
     top.LeftWidth = top.RightWidth = 1;
     top.Trans = 1;
-    top.Image.At(0, 3) = kMagenta;
+    top.Image.At(0, 3) = pixels::kMagenta;
     Bitmap target(7, 3);
     top.Tile = 0;
     DrawBorderPart(target, {0, 0, 7, 3}, top, SliceLayout::Stacked, false);
     // Opaque: the border's magenta stays for the window outline.
-    EXPECT_EQ(target.At(0, 0), kMagenta);
+    EXPECT_EQ(target.At(0, 0), pixels::kMagenta);
     target.At(0, 0) = MakePixel(0, 3, 7);
     ExpectMapped(target, {0, 1, 2, 3, 1, 2, 4}, {3, 4, 5});
     top.Tile = 1;
@@ -175,7 +175,7 @@ TEST(SkinObjectDrawing, ObjectsTileWhenTileIsOneAndHonourTrans) {
     ExpectMapped(target, {5, 6, 7, 8, 6, 7, 9}, {0, 1, 2});
     o.Tile = 0;
     o.Trans = 1;
-    o.Image.At(5, 0) = kMagenta;
+    o.Image.At(5, 0) = pixels::kMagenta;
     target.At(0, 0) = MakePixel(1, 2, 3);
     DrawObjectState(target, {0, 0, 7, 3}, o, 2);
     EXPECT_EQ(target.At(0, 0), MakePixel(1, 2, 3));

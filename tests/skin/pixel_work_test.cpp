@@ -13,7 +13,7 @@ using skintest::Numbered;
 TEST(PixelOps, GreyAndMagentaReplacement) {
     Bitmap b(2, 1);
     b.At(0, 0) = MakePixel(10, 20, 31);
-    b.At(1, 0) = kMagenta;
+    b.At(1, 0) = pixels::kMagenta;
     Bitmap replaced = b;
     ReplaceMagenta(replaced, MakePixel(1, 2, 3));
     EXPECT_EQ(replaced.At(0, 0), MakePixel(10, 20, 31));
@@ -55,7 +55,7 @@ TEST(PixelOps, CropAndDrawStayInsideBothBitmaps) {
     EXPECT_TRUE(Crop(b, {5, 0, 9, 3}).Empty());
 
     Bitmap source = Numbered(3, 3);
-    source.At(1, 1) = kMagenta;
+    source.At(1, 1) = pixels::kMagenta;
     Bitmap target(3, 3, MakePixel(9, 9, 9));
     DrawBitmap(target, -1, 1, source, {0, 0, 3, 3}, true);
     EXPECT_EQ(target.At(0, 0), MakePixel(9, 9, 9));
@@ -64,7 +64,7 @@ TEST(PixelOps, CropAndDrawStayInsideBothBitmaps) {
     EXPECT_EQ(target.At(0, 2), MakePixel(9, 9, 9));  // the magenta pixel
     EXPECT_EQ(target.At(2, 1), MakePixel(9, 9, 9));
     DrawBitmap(target, 2, 2, source, {1, 1, 3, 3}, false);
-    EXPECT_EQ(target.At(2, 2), kMagenta);
+    EXPECT_EQ(target.At(2, 2), pixels::kMagenta);
 }
 
 TEST(Blend, WeighsPercentBelowAHundredAndPerMilleFromAHundredOn) {

@@ -6,8 +6,8 @@
 #include "fixed_look.h"
 #include "skin/little_endian.h"
 #include "skin/skin_data.h"
-#include "store/utf8_path.h"
 #include "test_skins.h"
+#include "text/utf8_path.h"
 #include "tools/skin_archive_writer.h"
 
 using namespace skin;
@@ -244,7 +244,7 @@ TEST_F(SkinDataTest, LoadsASkinFileAndAppliesItOnlyForTheMainWindow) {
         file.write(reinterpret_cast<const char*>(archive.data()),
                    static_cast<std::streamsize>(archive.size()));
     }
-    const std::string utf8 = PathUtf8(path);
+    const std::string utf8 = text::PathUtf8(path);
     const auto data = Make();
     data->SetSkinFile(utf8);
     EXPECT_EQ(data->SkinFile(), utf8);
@@ -264,7 +264,7 @@ TEST_F(SkinDataTest, LoadsASkinFileAndAppliesItOnlyForTheMainWindow) {
     data->SetSkinFile(utf8);
     EXPECT_TRUE(data->NotLoaded());
     EXPECT_EQ(data->Skin().SkinName, "Full");
-    data->SetSkinFile(PathUtf8(std::filesystem::temp_directory_path()));
+    data->SetSkinFile(text::PathUtf8(std::filesystem::temp_directory_path()));
     EXPECT_TRUE(data->NotLoaded());
     EXPECT_EQ(applications, 1);
     EXPECT_TRUE(messages.empty());

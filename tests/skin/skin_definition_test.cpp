@@ -345,8 +345,8 @@ TEST_F(SkinDefinitionTest, TrackPicturesFallBackOnTheProgramsOwn) {
 
 TEST_F(SkinDefinitionTest, AComboButtonAloneGivesTheArrowAndAMirroredSecondPicture) {
     Bitmap button = States(1, 4, 5, 3);
-    button.At(0, 0) = kMagenta;
-    button.At(5, 1) = kMagenta;
+    button.At(0, 0) = pixels::kMagenta;
+    button.At(5, 1) = pixels::kMagenta;
     members.Add("combo.bmp", button);
     Read("[Colours]\nButtonFace=10 20 30\n[ComboButton]\nImage=combo.bmp\nFrame=1\n");
     ASSERT_TRUE(skin.ComboButton);
@@ -358,8 +358,8 @@ TEST_F(SkinDefinitionTest, AComboButtonAloneGivesTheArrowAndAMirroredSecondPictu
     EXPECT_EQ(skin.ComboxArrow.Frame, 4);
     // Each state is mirrored in its place.
     const Bitmap& mirrored = skin.ComboButton->Image2;
-    EXPECT_EQ(mirrored.At(4, 0), kMagenta);
-    EXPECT_EQ(mirrored.At(9, 1), kMagenta);
+    EXPECT_EQ(mirrored.At(4, 0), pixels::kMagenta);
+    EXPECT_EQ(mirrored.At(9, 1), pixels::kMagenta);
     EXPECT_EQ(mirrored.At(0, 0), StateColour(1, 1));
     EXPECT_EQ(mirrored.At(19, 2), StateColour(1, 4));
 
@@ -388,8 +388,8 @@ TEST_F(SkinDefinitionTest, ComposesComboBoxPicturesFromSunkEdgeAndComboButton) {
         EXPECT_EQ(p.At(x0, 0), StateColour(1, state));
         EXPECT_EQ(p.At(x0 + 1, 1), StateColour(1, state));
         EXPECT_EQ(p.At(x0 + 30, 20), StateColour(1, state));
-        EXPECT_EQ(p.At(x0 + 2, 2), kMagenta);
-        EXPECT_EQ(p.At(x0 + 28, 18), kMagenta);
+        EXPECT_EQ(p.At(x0 + 2, 2), pixels::kMagenta);
+        EXPECT_EQ(p.At(x0 + 28, 18), pixels::kMagenta);
         EXPECT_EQ(p.At(x0 + 29, 18), StateColour(1, state));
         EXPECT_EQ(p.At(x0 + 31, 0), StateColour(2, state));
         EXPECT_EQ(p.At(x0 + 49, 20), StateColour(2, state));

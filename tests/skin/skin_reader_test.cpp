@@ -218,12 +218,12 @@ TEST(SkinReader, TakesAtMost1001Members) {
 // Bitmaps as a skin holds them come out as they went in.
 TEST(SkinReader, CarriesBitmapsUnchanged) {
     std::vector<SkinArchiveMember> members;
-    std::vector<skin::Bitmap> pictures;
+    std::vector<pixels::Bitmap> pictures;
     for (int i = 0; i < 6; ++i) {
-        skin::Bitmap b(30 + 17 * i, 12 + 5 * i, skin::kMagenta);
+        pixels::Bitmap b(30 + 17 * i, 12 + 5 * i, pixels::kMagenta);
         for (int y = 2; y < b.Height() - 2; ++y) {
             for (int x = 2; x < b.Width() - 2; ++x)
-                b.At(x, y) = skin::MakePixel(40 * i, 200 - y * 3, x * 2);
+                b.At(x, y) = pixels::MakePixel(40 * i, 200 - y * 3, x * 2);
         }
         pictures.push_back(b);
         members.push_back({"picture" + std::to_string(i) + ".bmp", skin::WriteBmp(b)});

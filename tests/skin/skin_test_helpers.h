@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/memory_stream.h"
 #include "skin/text_painter.h"
 
@@ -24,11 +24,11 @@ inline void Skip(skin::MemoryStream& s, size_t n) {
 
 // A bitmap whose pixel (x, y) is MakePixel(x, y, 7), so every pixel says
 // where it came from.
-inline skin::Bitmap Numbered(int w, int h) {
-    skin::Bitmap b(w, h);
+inline pixels::Bitmap Numbered(int w, int h) {
+    pixels::Bitmap b(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x)
-            b.At(x, y) = skin::MakePixel(x, y, 7);
+            b.At(x, y) = pixels::MakePixel(x, y, 7);
     }
     return b;
 }
@@ -45,7 +45,7 @@ class RecordingText : public skin::TextPainter {
     skin::Size Measure(std::string_view text) const override {
         return {6 * static_cast<int>(text.size()), 12};
     }
-    void Draw(skin::Bitmap&, skin::Rect box, std::string_view text, skin::Colour colour,
+    void Draw(pixels::Bitmap&, skin::Rect box, std::string_view text, skin::Colour colour,
               skin::TextAlign align) override {
         lines.push_back({box, std::string(text), colour, align});
     }

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "store/field_cipher.h"
-#include "store/gbk_text.h"
 #include "store/store_error.h"
+#include "text/gbk_text.h"
 
 using store::DecipherField;
 using store::EncipherField;
@@ -74,10 +74,10 @@ TEST(FieldCipher, FoldsTheTwentyPassesIntoOne) {
         for (char& b : bytes)
             b = static_cast<char>(random());
         const std::string stored = HexEncode(bytes);
-        EXPECT_EQ(DecipherField(stored), gbk::ToUtf8(DecipherByPasses(stored)));
+        EXPECT_EQ(DecipherField(stored), text::gbk::ToUtf8(DecipherByPasses(stored)));
     }
     const std::string text = "井底的蛙只能看到井口那么大的一块天。";
-    EXPECT_EQ(DecipherByPasses(EncipherField(text)), gbk::FromUtf8(text));
+    EXPECT_EQ(DecipherByPasses(EncipherField(text)), text::gbk::FromUtf8(text));
 }
 
 TEST(FieldCipher, RoundTripsChineseTextIncludingCharactersGbkLacks) {

@@ -9,7 +9,7 @@
 #include "store/connection_string.h"
 #include "store/data_access.h"
 #include "store/field_cipher.h"
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "store/connection_string.h"
 #include "store/field_cipher.h"
 #include "store/store_error.h"
-#include "store/text_rules.h"
-#include "store/utf8_path.h"
 #include "store_fixture.h"
+#include "text/text_rules.h"
+#include "text/utf8_path.h"
 
 using store::StoreError;
 
@@ -33,7 +33,7 @@ bool Contains(const std::string& s, const std::string& part) {
 class WriteLock {
   public:
     explicit WriteLock(const std::filesystem::path& file) {
-        sqlite3_open(PathUtf8(file).c_str(), &db_);
+        sqlite3_open(text::PathUtf8(file).c_str(), &db_);
         EXPECT_EQ(sqlite3_exec(db_, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
     }
     ~WriteLock() {

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "store/connection_string.h"
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 StoreCopy::StoreCopy() {
     static std::atomic<int> counter{0};
@@ -26,7 +26,7 @@ StoreCopy::~StoreCopy() {
 }
 
 std::string StoreCopy::Directory() const {
-    return PathUtf8(dir_) + static_cast<char>(std::filesystem::path::preferred_separator);
+    return text::PathUtf8(dir_) + static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
 store::DataAccess StoreCopy::Access() const {
@@ -37,7 +37,7 @@ store::DataAccess StoreCopy::Access() const {
 
 void StoreCopy::Execute(const std::string& sql) const {
     sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(PathUtf8(DatabasePath()).c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(text::PathUtf8(DatabasePath()).c_str(), &db), SQLITE_OK);
     char* error = nullptr;
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
         << (error ? error : "");

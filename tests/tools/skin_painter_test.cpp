@@ -13,8 +13,8 @@
 #include "skin_painter.h"
 
 using paint::Description;
-using skin::Bitmap;
-using skin::MakePixel;
+using pixels::Bitmap;
+using pixels::MakePixel;
 
 namespace {
 
@@ -103,13 +103,13 @@ TEST(SkinPainter, CutsTheFrameFromOneWindowWithRoundedTransparentCorners) {
     EXPECT_EQ(top.Height(), 2 * 24);
     EXPECT_EQ(bottom.Height(), 2 * 4);
     // The outer corner is transparent in both states, the inner edge not.
-    EXPECT_EQ(left.At(0, 0), skin::kMagenta);
-    EXPECT_EQ(left.At(4, 0), skin::kMagenta);
-    EXPECT_NE(left.At(3, 30), skin::kMagenta);
-    EXPECT_NE(left.At(0, left.Height() - 1), skin::kMagenta);
+    EXPECT_EQ(left.At(0, 0), pixels::kMagenta);
+    EXPECT_EQ(left.At(4, 0), pixels::kMagenta);
+    EXPECT_NE(left.At(3, 30), pixels::kMagenta);
+    EXPECT_NE(left.At(0, left.Height() - 1), pixels::kMagenta);
     // The top border continues the rounding into its left end.
-    EXPECT_EQ(top.At(0, 0), skin::kMagenta);
-    EXPECT_NE(top.At(top.Width() / 2, 0), skin::kMagenta);
+    EXPECT_EQ(top.At(0, 0), pixels::kMagenta);
+    EXPECT_NE(top.At(top.Width() / 2, 0), pixels::kMagenta);
 }
 
 TEST(SkinPainter, PaintsCaptionButtonsOverTheCaptionTheyCover) {
@@ -152,8 +152,8 @@ TEST(SkinPainter, NeverPaintsMagentaByAccident) {
     c.Fill(paint::Box({2, 0, 3, 1}), {255, 0, 255}, 0.4f);  // under half covered
     const Bitmap b = c.ToBitmap();
     EXPECT_EQ(b.At(0, 0), MakePixel(254, 0, 255));
-    EXPECT_EQ(b.At(2, 0), skin::kMagenta);
-    EXPECT_EQ(b.At(3, 0), skin::kMagenta);
+    EXPECT_EQ(b.At(2, 0), pixels::kMagenta);
+    EXPECT_EQ(b.At(3, 0), pixels::kMagenta);
     // Over a matte, a half-covered pixel mixes with it.
     paint::Canvas soft(1, 1);
     soft.Fill(paint::Box({0, 0, 1, 1}), {200, 100, 0}, 0.6f);
@@ -200,7 +200,7 @@ TEST(SkinPainter, PaintsTheProgramsOwnBitmaps) {
         int ink = 0;
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
-                const skin::Pixel p = glyphs.At(16 * g + x, y);
+                const pixels::Pixel p = glyphs.At(16 * g + x, y);
                 ASSERT_TRUE(p == MakePixel(0, 0, 0) || p == MakePixel(255, 255, 255));
                 ink += p == MakePixel(0, 0, 0);
             }

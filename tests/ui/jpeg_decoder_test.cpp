@@ -48,10 +48,10 @@ TEST(JpegDecoder, DecodesAPictureAndRefusesDamagedData) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->Width(), 33);
     EXPECT_EQ(picture->Height(), 17);
-    const skin::Pixel p = picture->At(16, 8);
-    EXPECT_NEAR(skin::Red(p), 200, 4);
-    EXPECT_NEAR(skin::Green(p), 40, 4);
-    EXPECT_NEAR(skin::Blue(p), 60, 4);
+    const pixels::Pixel p = picture->At(16, 8);
+    EXPECT_NEAR(pixels::Red(p), 200, 4);
+    EXPECT_NEAR(pixels::Green(p), 40, 4);
+    EXPECT_NEAR(pixels::Blue(p), 60, 4);
 
     EXPECT_FALSE(ui::DecodeJpeg(jpeg.data(), 0));
     EXPECT_FALSE(ui::DecodeJpeg(jpeg.data(), 20)) << "cut inside the header";

@@ -15,13 +15,14 @@ uint8_t Channel(float v) {
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
 
-Canvas::Canvas(const skin::Bitmap& bitmap) : Canvas(bitmap.Width(), bitmap.Height()) {
+Canvas::Canvas(const pixels::Bitmap& bitmap) : Canvas(bitmap.Width(), bitmap.Height()) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            const skin::Pixel p = bitmap.At(x, y);
-            if (p == skin::kMagenta)
+            const pixels::Pixel p = bitmap.At(x, y);
+            if (p == pixels::kMagenta)
                 continue;
-            At(x, y) = {{float(skin::Red(p)), float(skin::Green(p)), float(skin::Blue(p))}, 1};
+            At(x, y) = {{float(pixels::Red(p)), float(pixels::Green(p)), float(pixels::Blue(p))},
+                        1};
         }
     }
 }
@@ -91,19 +92,19 @@ Canvas Canvas::Transposed() const {
     return out;
 }
 
-skin::Bitmap Canvas::ToBitmap(std::optional<Colour> matte) const {
-    skin::Bitmap out(width_, height_);
+pixels::Bitmap Canvas::ToBitmap(std::optional<Colour> matte) const {
+    pixels::Bitmap out(width_, height_);
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const Pixel& p = At(x, y);
             if (p.cover < 0.5f) {
-                out.At(x, y) = skin::kMagenta;
+                out.At(x, y) = pixels::kMagenta;
                 continue;
             }
             const Colour c = matte ? p.colour + *matte * (1 - p.cover) : p.colour * (1 / p.cover);
-            skin::Pixel px = skin::MakePixel(Channel(c.r), Channel(c.g), Channel(c.b));
-            if (px == skin::kMagenta)
-                px = skin::MakePixel(254, 0, 255);
+            pixels::Pixel px = pixels::MakePixel(Channel(c.r), Channel(c.g), Channel(c.b));
+            if (px == pixels::kMagenta)
+                px = pixels::MakePixel(254, 0, 255);
             out.At(x, y) = px;
         }
     }

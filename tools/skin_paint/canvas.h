@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "colour.h"
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace paint {
 
@@ -29,7 +29,7 @@ class Canvas {
   public:
     Canvas(int width, int height);
     // The pixels of a bitmap, opaque (magenta ones transparent).
-    explicit Canvas(const skin::Bitmap& bitmap);
+    explicit Canvas(const pixels::Bitmap& bitmap);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -50,7 +50,7 @@ class Canvas {
     // their colour, or, given a matte, are blended into it by their coverage
     // (the colour the picture will mostly stand on, so its edges stay soft).
     // No painted pixel comes out as magenta by accident.
-    skin::Bitmap ToBitmap(std::optional<Colour> matte = std::nullopt) const;
+    pixels::Bitmap ToBitmap(std::optional<Colour> matte = std::nullopt) const;
 
   private:
     struct Pixel {

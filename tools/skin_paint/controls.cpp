@@ -19,10 +19,10 @@ struct Margins {
     int left, top, right, bottom;
 };
 
-bool HasMagenta(const skin::Bitmap& b) {
+bool HasMagenta(const pixels::Bitmap& b) {
     for (int y = 0; y < b.Height(); ++y) {
         for (int x = 0; x < b.Width(); ++x) {
-            if (b.At(x, y) == skin::kMagenta)
+            if (b.At(x, y) == pixels::kMagenta)
                 return true;
         }
     }
@@ -34,10 +34,10 @@ Rect Whole(const Canvas& c) {
 }
 
 // One slice per state, painted by `paint` and reduced over the matte.
-skin::Bitmap Slices(const std::vector<std::string>& looks, int w, int h,
-                    const std::function<void(Canvas&, const std::string&)>& paint,
-                    std::optional<Colour> matte) {
-    std::vector<skin::Bitmap> slices;
+pixels::Bitmap Slices(const std::vector<std::string>& looks, int w, int h,
+                      const std::function<void(Canvas&, const std::string&)>& paint,
+                      std::optional<Colour> matte) {
+    std::vector<pixels::Bitmap> slices;
     for (const std::string& look : looks) {
         Canvas c(w, h);
         paint(c, look);
@@ -47,10 +47,10 @@ skin::Bitmap Slices(const std::vector<std::string>& looks, int w, int h,
 }
 
 // The same slices painted lying down, `w` long, and stood up.
-skin::Bitmap StandingSlices(const std::vector<std::string>& looks, int w, int h,
-                            const std::function<void(Canvas&, const std::string&)>& paint,
-                            std::optional<Colour> matte) {
-    std::vector<skin::Bitmap> slices;
+pixels::Bitmap StandingSlices(const std::vector<std::string>& looks, int w, int h,
+                              const std::function<void(Canvas&, const std::string&)>& paint,
+                              std::optional<Colour> matte) {
+    std::vector<pixels::Bitmap> slices;
     for (const std::string& look : looks) {
         Canvas c(w, h);
         paint(c, look);
@@ -64,7 +64,7 @@ enum class Transparency { WhereMagenta, Always };
 // An object section with an image, its margins and its drawing switches:
 // transparent when the picture has magenta in it, unless asked always.
 void Object(IniText& ini, const std::string& section, const std::string& image, Margins m,
-            const skin::Bitmap& picture, Transparency trans = Transparency::WhereMagenta) {
+            const pixels::Bitmap& picture, Transparency trans = Transparency::WhereMagenta) {
     ini.Section(section);
     ini.Key("Image", image);
     ini.Key("LeftWidth", m.left);
@@ -94,12 +94,12 @@ Colour FaceColour(const Description& d, const std::string& face) {
 }
 
 void PaintButtons(const Description& d, SkinFiles& out, Colour matte) {
-    const skin::Bitmap buttons = Slices(
+    const pixels::Bitmap buttons = Slices(
         kLooks5, 24, 24,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "button" + look); },
         matte);
     const auto box = [&](const std::string& kind, bool round) {
-        std::vector<skin::Bitmap> slices;
+        std::vector<pixels::Bitmap> slices;
         for (bool checked : {false, true}) {
             for (const std::string& look : kLooks4) {
                 Canvas c(13, 13);
@@ -140,11 +140,11 @@ void PaintButtons(const Description& d, SkinFiles& out, Colour matte) {
 // edge on its top, right and bottom, as it covers the field's right end),
 // and the arrow and size-grip glyphs.
 void PaintCombo(const Description& d, SkinFiles& out, Colour matte) {
-    const skin::Bitmap field = Slices(
+    const pixels::Bitmap field = Slices(
         kLooks4, 20, 21,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "field" + look); },
         matte);
-    const skin::Bitmap button = Slices(
+    const pixels::Bitmap button = Slices(
         kLooks4, 19, 21,
         [&](Canvas& c, const std::string& look) {
             Canvas wide(29, 21);
@@ -153,7 +153,7 @@ void PaintCombo(const Description& d, SkinFiles& out, Colour matte) {
             PaintFace(c, Whole(c), d, "combo" + look);
         },
         matte);
-    std::vector<skin::Bitmap> extra;
+    std::vector<pixels::Bitmap> extra;
     for (const std::string& look : kLooks4) {
         Canvas c(13, 13);
         Glyph(c, Arrow({2, 4, 11, 9}, Direction::Down), d, "combo" + look);
@@ -162,7 +162,7 @@ void PaintCombo(const Description& d, SkinFiles& out, Colour matte) {
     Canvas grip(13, 13);
     Glyph(grip, SizeGrip(Whole(grip)), d, "status");
     extra.push_back(grip.ToBitmap(matte));
-    const skin::Bitmap extras = Strip(extra);
+    const pixels::Bitmap extras = Strip(extra);
 
     // Drawn transparent: the loader composes the two into one picture whose
     // inside is magenta, where the edit field shows through.
@@ -178,7 +178,7 @@ void PaintCombo(const Description& d, SkinFiles& out, Colour matte) {
 // between two bars; the tracks and thumbs in pictures of their own.
 void PaintScrollBar(const Description& d, SkinFiles& out, Colour matte) {
     constexpr int t = 17;
-    std::vector<skin::Bitmap> slices;
+    std::vector<pixels::Bitmap> slices;
     for (Direction dir : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
         const bool standing = dir == Direction::Up || dir == Direction::Down;
         for (const std::string& look : kLooks4) {
@@ -201,7 +201,7 @@ void PaintScrollBar(const Description& d, SkinFiles& out, Colour matte) {
     Canvas corner(t, t);
     PaintFace(corner, Whole(corner), d, "scroll.track");
     slices.push_back(corner.ToBitmap(matte));
-    const skin::Bitmap arrows = Strip(slices);
+    const pixels::Bitmap arrows = Strip(slices);
 
     const auto track = [&](Canvas& c, const std::string& look) {
         PaintFace(c, Whole(c), d, "scroll.track" + look);
@@ -209,10 +209,10 @@ void PaintScrollBar(const Description& d, SkinFiles& out, Colour matte) {
     const auto thumb = [&](Canvas& c, const std::string& look) {
         PaintFace(c, Whole(c), d, "scroll.thumb" + look);
     };
-    const skin::Bitmap hTrack = Slices(kLooks4, 24, t, track, matte);
-    const skin::Bitmap vTrack = StandingSlices(kLooks4, 24, t, track, matte);
-    const skin::Bitmap hThumb = Slices(kThumbLooks, 24, t, thumb, matte);
-    const skin::Bitmap vThumb = StandingSlices(kThumbLooks, 24, t, thumb, matte);
+    const pixels::Bitmap hTrack = Slices(kLooks4, 24, t, track, matte);
+    const pixels::Bitmap vTrack = StandingSlices(kLooks4, 24, t, track, matte);
+    const pixels::Bitmap hThumb = Slices(kThumbLooks, 24, t, thumb, matte);
+    const pixels::Bitmap vThumb = StandingSlices(kThumbLooks, 24, t, thumb, matte);
 
     IniText& ini = out.ini;
     Object(ini, "Scrollbar", out.Add("scrollbar.bmp", arrows), {0, 0, 0, 0}, arrows);
@@ -232,9 +232,9 @@ void PaintMenus(const Description& d, SkinFiles& out) {
     const Colour menu = d.ColourOf("colours", "Menu");
     Canvas back(40, 40);
     PaintFace(back, Whole(back), d, "menu");
-    const skin::Bitmap background = back.ToBitmap();
+    const pixels::Bitmap background = back.ToBitmap();
 
-    std::vector<skin::Bitmap> items;
+    std::vector<pixels::Bitmap> items;
     for (int slice = 1; slice <= 5; ++slice) {
         Canvas c(30, 20);
         if (slice == 2) {
@@ -247,8 +247,8 @@ void PaintMenus(const Description& d, SkinFiles& out) {
         }
         items.push_back(c.ToBitmap(menu));
     }
-    const skin::Bitmap item = Strip(items);
-    const skin::Bitmap bar = Slices(
+    const pixels::Bitmap item = Strip(items);
+    const pixels::Bitmap bar = Slices(
         {"", ".inactive"}, 40, 20,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "menubar" + look); },
         std::nullopt);
@@ -264,7 +264,7 @@ void PaintMenus(const Description& d, SkinFiles& out) {
 }
 
 void PaintStatusBar(const Description& d, SkinFiles& out, Colour matte) {
-    const skin::Bitmap edges = Slices(
+    const pixels::Bitmap edges = Slices(
         {".lowered", ".raised", ".flat"}, 12, 12,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "status" + look); },
         matte);
@@ -273,15 +273,15 @@ void PaintStatusBar(const Description& d, SkinFiles& out, Colour matte) {
 }
 
 void PaintTabs(const Description& d, SkinFiles& out, Colour matte) {
-    const skin::Bitmap tabs = Slices(
+    const pixels::Bitmap tabs = Slices(
         kLooks5, 30, 21,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "tab" + look); },
         matte);
     Canvas paneCanvas(20, 20);
     PaintFace(paneCanvas, Whole(paneCanvas), d, "tab.pane");
-    const skin::Bitmap pane = paneCanvas.ToBitmap(matte);
+    const pixels::Bitmap pane = paneCanvas.ToBitmap(matte);
     // The pane's top edge, where the tab row stands on it.
-    const skin::Bitmap border = paneCanvas.Crop(4, 0, 12, 2).ToBitmap(matte);
+    const pixels::Bitmap border = paneCanvas.Crop(4, 0, 12, 2).ToBitmap(matte);
 
     Object(out.ini, "Tabs", out.Add("tabs.bmp", tabs), {4, 4, 4, 2}, tabs);
     out.ini.Key("Border", out.Add("tabborder.bmp", border));
@@ -294,8 +294,9 @@ void PaintProgress(const Description& d, SkinFiles& out, Colour matte) {
     Canvas trough(20, 20), chunk(12, 12);
     PaintFace(trough, Whole(trough), d, "progress");
     PaintFace(chunk, Whole(chunk), d, "progress.chunk");
-    const skin::Bitmap bar = Strip({trough.ToBitmap(matte), trough.Transposed().ToBitmap(matte)});
-    const skin::Bitmap chunks = Strip({chunk.ToBitmap(matte), chunk.Transposed().ToBitmap(matte)});
+    const pixels::Bitmap bar = Strip({trough.ToBitmap(matte), trough.Transposed().ToBitmap(matte)});
+    const pixels::Bitmap chunks =
+        Strip({chunk.ToBitmap(matte), chunk.Transposed().ToBitmap(matte)});
 
     IniText& ini = out.ini;
     ini.Section("Progress");
@@ -349,7 +350,7 @@ void PaintTrackThumbs(const Description& d, SkinFiles& out, Colour matte) {
         if (t.point == Direction::Left)
             outline = Polygon(
                 {{k, 0.5f}, {w - 0.5f, 0.5f}, {w - 0.5f, h - 0.5f}, {k, h - 0.5f}, {0.5f, h / 2}});
-        const skin::Bitmap picture = Slices(
+        const pixels::Bitmap picture = Slices(
             kLooks5, t.w, t.h,
             [&](Canvas& c, const std::string& look) {
                 if (outline) {
@@ -370,7 +371,7 @@ void PaintUpDown(const Description& d, SkinFiles& out, Colour matte) {
         const int w = vertical ? 17 : 12, h = vertical ? 11 : 16;
         const Direction first = vertical ? Direction::Up : Direction::Left;
         const Direction second = vertical ? Direction::Down : Direction::Right;
-        std::vector<skin::Bitmap> slices;
+        std::vector<pixels::Bitmap> slices;
         for (Direction dir : {first, second}) {
             for (const std::string& look : kLooks4) {
                 Canvas c(w, h);
@@ -387,7 +388,7 @@ void PaintUpDown(const Description& d, SkinFiles& out, Colour matte) {
         return Strip(slices);
     };
     for (bool vertical : {false, true}) {
-        const skin::Bitmap faces = pair(vertical, false);
+        const pixels::Bitmap faces = pair(vertical, false);
         const std::string name = vertical ? "updownv" : "updownh";
         Object(out.ini, vertical ? "UpDown.Vert" : "UpDown.Horz", out.Add(name + ".bmp", faces),
                {2, 2, 2, 2}, faces);
@@ -396,7 +397,7 @@ void PaintUpDown(const Description& d, SkinFiles& out, Colour matte) {
 }
 
 void PaintHeader(const Description& d, SkinFiles& out, Colour matte) {
-    const skin::Bitmap header = Slices(
+    const pixels::Bitmap header = Slices(
         kLooks5, 24, 20,
         [&](Canvas& c, const std::string& look) { PaintFace(c, Whole(c), d, "header" + look); },
         matte);

@@ -207,15 +207,15 @@ std::string FaceBase(const Description& d, const std::string& kind) {
 }
 
 // Normal, pressed and hot over the active caption, then the inactive look.
-skin::Bitmap PaintCaptionButton(const Description& d, const CaptionButton& b, const Canvas& active,
-                                const Canvas& inactive) {
+pixels::Bitmap PaintCaptionButton(const Description& d, const CaptionButton& b,
+                                  const Canvas& active, const Canvas& inactive) {
     const std::vector<int> sign = d.Ints("captionbuttons", "sign", 2);
     const float size = std::round(b.h * sign[0] / 100.0f);
     const float weight = std::max(1.0f, std::round(size * sign[1] / 100.0f));
     const float sx = std::floor((b.w - size) / 2), sy = std::floor((b.h - size) / 2);
     const Rect signBox{sx, sy, sx + size, sy + size};
     const std::string base = FaceBase(d, b.kind);
-    std::vector<skin::Bitmap> slices;
+    std::vector<pixels::Bitmap> slices;
     for (const char* state : {"", ".pressed", ".hot", ".inactive"}) {
         Canvas c = (std::string(state) == ".inactive" ? inactive : active).Crop(b.x, b.y, b.w, b.h);
         const std::string face = base + state;

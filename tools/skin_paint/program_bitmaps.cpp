@@ -10,11 +10,11 @@ namespace {
 
 // Black where the shape covers at least half a pixel, white elsewhere: the
 // glyphs stay two-coloured for the mask.
-void Ink(skin::Bitmap& out, const Shape& shape, int x0) {
+void Ink(pixels::Bitmap& out, const Shape& shape, int x0) {
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 16; ++x) {
             if (shape(x + 0.5f, y + 0.5f) < 0)
-                out.At(x0 + x, y) = skin::MakePixel(0, 0, 0);
+                out.At(x0 + x, y) = pixels::MakePixel(0, 0, 0);
         }
     }
 }
@@ -35,8 +35,8 @@ Canvas Channel(int w, int h) {
 
 }  // namespace
 
-skin::Bitmap MenuGlyphs() {
-    skin::Bitmap out(64, 16, skin::MakePixel(255, 255, 255));
+pixels::Bitmap MenuGlyphs() {
+    pixels::Bitmap out(64, 16, pixels::MakePixel(255, 255, 255));
     const Rect box{3, 3, 13, 13};
     Ink(out, RestoreSign(box, 1), 0);
     Ink(out, MaximiseSign(box, 1), 16);
@@ -45,11 +45,11 @@ skin::Bitmap MenuGlyphs() {
     return out;
 }
 
-skin::Bitmap Track() {
+pixels::Bitmap Track() {
     return Channel(24, 8).ToBitmap();
 }
 
-skin::Bitmap TrackVert() {
+pixels::Bitmap TrackVert() {
     return Channel(24, 8).Transposed().ToBitmap();
 }
 

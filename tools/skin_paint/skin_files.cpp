@@ -37,14 +37,14 @@ void IniText::Key(std::string_view key, Colour c) {
     Key(key, channel(c.r) + " " + channel(c.g) + " " + channel(c.b));
 }
 
-const std::string& SkinFiles::Add(std::string name, skin::Bitmap bitmap) {
+const std::string& SkinFiles::Add(std::string name, pixels::Bitmap bitmap) {
     pictures.push_back({std::move(name), std::move(bitmap)});
     return pictures.back().name;
 }
 
-skin::Bitmap Strip(const std::vector<skin::Bitmap>& slices) {
+pixels::Bitmap Strip(const std::vector<pixels::Bitmap>& slices) {
     const int w = slices.front().Width(), h = slices.front().Height();
-    skin::Bitmap out(w * static_cast<int>(slices.size()), h);
+    pixels::Bitmap out(w * static_cast<int>(slices.size()), h);
     for (size_t i = 0; i < slices.size(); ++i) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x)
@@ -54,9 +54,9 @@ skin::Bitmap Strip(const std::vector<skin::Bitmap>& slices) {
     return out;
 }
 
-skin::Bitmap Stack(const std::vector<skin::Bitmap>& slices) {
+pixels::Bitmap Stack(const std::vector<pixels::Bitmap>& slices) {
     const int w = slices.front().Width(), h = slices.front().Height();
-    skin::Bitmap out(w, h * static_cast<int>(slices.size()));
+    pixels::Bitmap out(w, h * static_cast<int>(slices.size()));
     for (size_t i = 0; i < slices.size(); ++i) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x)

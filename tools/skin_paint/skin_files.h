@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "colour.h"
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 
 namespace paint {
 
@@ -36,18 +36,18 @@ struct SkinFiles {
     IniText ini;
     struct Picture {
         std::string name;
-        skin::Bitmap bitmap;
+        pixels::Bitmap bitmap;
     };
     std::vector<Picture> pictures;
 
     // Adds the picture under `name` (lower case, ".bmp") and returns the name
     // for the definition to refer to.
-    const std::string& Add(std::string name, skin::Bitmap bitmap);
+    const std::string& Add(std::string name, pixels::Bitmap bitmap);
 };
 
 // Side by side, left to right: the states of an object's picture.
-skin::Bitmap Strip(const std::vector<skin::Bitmap>& slices);
+pixels::Bitmap Strip(const std::vector<pixels::Bitmap>& slices);
 // One above the other: the states of the top and bottom frame borders.
-skin::Bitmap Stack(const std::vector<skin::Bitmap>& slices);
+pixels::Bitmap Stack(const std::vector<pixels::Bitmap>& slices);
 
 }  // namespace paint

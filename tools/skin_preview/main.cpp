@@ -34,7 +34,7 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
 // track bar, so it needs none.
 class NoResources : public skin::ResourceBitmaps {
   public:
-    std::optional<skin::Bitmap> Load(std::string_view) const override { return std::nullopt; }
+    std::optional<pixels::Bitmap> Load(std::string_view) const override { return std::nullopt; }
 };
 
 skin::SkinDefinition LoadSkin(const fs::path& path) {

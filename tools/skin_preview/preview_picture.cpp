@@ -23,9 +23,9 @@
 namespace preview {
 namespace {
 
-using skin::Bitmap;
+using pixels::Bitmap;
+using pixels::Pixel;
 using skin::Colour;
-using skin::Pixel;
 using skin::Rect;
 
 constexpr int kMargin = 28;  // desktop around the window
@@ -44,12 +44,12 @@ Rect Move(Rect r, int dx, int dy) {
 
 // A small icon of the program: a red seal with a white mark.
 Bitmap SealIcon() {
-    Bitmap icon(16, 16, skin::kMagenta);
-    skin::FillRect(icon, {1, 1, 15, 15}, skin::MakePixel(176, 30, 36));
-    skin::FrameRect(icon, {1, 1, 15, 15}, skin::MakePixel(120, 14, 20));
-    skin::FillRect(icon, {4, 4, 12, 6}, skin::MakePixel(255, 244, 230));
-    skin::FillRect(icon, {7, 4, 9, 12}, skin::MakePixel(255, 244, 230));
-    skin::FillRect(icon, {4, 10, 12, 12}, skin::MakePixel(255, 244, 230));
+    Bitmap icon(16, 16, pixels::kMagenta);
+    skin::FillRect(icon, {1, 1, 15, 15}, pixels::MakePixel(176, 30, 36));
+    skin::FrameRect(icon, {1, 1, 15, 15}, pixels::MakePixel(120, 14, 20));
+    skin::FillRect(icon, {4, 4, 12, 6}, pixels::MakePixel(255, 244, 230));
+    skin::FillRect(icon, {7, 4, 9, 12}, pixels::MakePixel(255, 244, 230));
+    skin::FillRect(icon, {4, 10, 12, 12}, pixels::MakePixel(255, 244, 230));
     return icon;
 }
 
@@ -57,11 +57,11 @@ Bitmap SealIcon() {
 Bitmap CheckMark() {
     static constexpr const char* kRows[] = {"......x", ".....xx", "x...xxx", "xx.xxx.",
                                             "xxxxx..", ".xxx...", "..x...."};
-    Bitmap mark(7, 7, skin::kMagenta);
+    Bitmap mark(7, 7, pixels::kMagenta);
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 7; ++x) {
             if (kRows[y][x] == 'x')
-                mark.At(x, y) = skin::MakePixel(0, 0, 0);
+                mark.At(x, y) = pixels::MakePixel(0, 0, 0);
         }
     }
     return mark;
@@ -150,7 +150,7 @@ class Composer {
 
         // The keyword box and its button.
         const Rect combo = Move({18, 282, 122, 303}, x, y);
-        skin::FillRect(window_, combo, skin::MakePixel(255, 255, 255));
+        skin::FillRect(window_, combo, pixels::MakePixel(255, 255, 255));
         font_.Draw(window_, {combo.left + 4, combo.top, combo.right, combo.bottom}, "画蛇添足",
                    text, skin::TextAlign::Left);
         skin::PaintComboBox(window_, combo, skin_, skin::Look::Normal, false, {}, look_);
@@ -158,7 +158,7 @@ class Composer {
 
         // The result list with its scroll bar.
         const Rect list = Move({18, 28, 216, 240}, x, y);
-        Field(window_, list, skin::MakePixel(255, 255, 255), skin_, look_);
+        Field(window_, list, pixels::MakePixel(255, 255, 255), skin_, look_);
         const char* idioms[] = {"画饼充饥", "画地为牢", "画虎类犬", "画龙点睛", "画蛇添足",
                                 "画荻教子", "画栋雕梁", "画脂镂冰", "画中有诗", "画阁朱楼",
                                 "画虎不成", "画水无风", "画影图形", "画眉举案", "画荻和丸",
@@ -186,7 +186,7 @@ class Composer {
 
         // The entry, on the tooltip colour, with a horizontal scroll bar.
         const Rect entry = Move({244, 28, 542, 224}, x, y);
-        Field(window_, entry, skin::MakePixel(255, 255, 225), skin_, look_);
+        Field(window_, entry, pixels::MakePixel(255, 255, 225), skin_, look_);
         const char* lines[] = {"画蛇添足",
                                "HSTZ",
                                "huà shé tiān zú",
@@ -282,7 +282,7 @@ class Composer {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 const int k = 255 * y / h;
-                picture.At(x, y) = skin::MakePixel(150 - k / 6, 170 - k / 8, 186 - k / 10);
+                picture.At(x, y) = pixels::MakePixel(150 - k / 6, 170 - k / 8, 186 - k / 10);
             }
         }
         const skin::PixelMask outline =
@@ -317,9 +317,9 @@ class Composer {
             for (int x = 0; x < w; ++x) {
                 const float k = 1 - 0.45f * cover[static_cast<size_t>(y) * w + x];
                 const Pixel p = picture.At(x, y);
-                picture.At(x, y) = skin::MakePixel(static_cast<uint8_t>(skin::Red(p) * k),
-                                                   static_cast<uint8_t>(skin::Green(p) * k),
-                                                   static_cast<uint8_t>(skin::Blue(p) * k));
+                picture.At(x, y) = pixels::MakePixel(static_cast<uint8_t>(pixels::Red(p) * k),
+                                                     static_cast<uint8_t>(pixels::Green(p) * k),
+                                                     static_cast<uint8_t>(pixels::Blue(p) * k));
             }
         }
     }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "pixels/bitmap.h"
 #include "skin/skin_definition.h"
 
 namespace preview {
@@ -14,8 +14,8 @@ namespace preview {
 // The window's picture and, apart, the open menu's, which covers part of
 // the window and of its text.
 struct Picture {
-    skin::Bitmap window;
-    skin::Bitmap menu;
+    pixels::Bitmap window;
+    pixels::Bitmap menu;
     int menuX = 0, menuY = 0;  // where the menu goes in the window's picture
     // ImageMagick drawing commands (MVG) that write the text of each.
     std::string windowText;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "store/utf8.h"
+#include "text/utf8.h"
 
 namespace preview {
 
@@ -11,13 +11,13 @@ skin::Size RecordedText::Measure(std::string_view text) const {
     // for the rest.
     int width = 0;
     for (size_t at = 0; at < text.size();) {
-        const char32_t c = utf8::Next(text, at);
+        const char32_t c = text::utf8::Next(text, at);
         width += c >= 0x2E80 ? size_ : (size_ * 6 + 5) / 10;
     }
     return {width, size_};
 }
 
-void RecordedText::Draw(skin::Bitmap&, skin::Rect box, std::string_view text, skin::Colour colour,
+void RecordedText::Draw(pixels::Bitmap&, skin::Rect box, std::string_view text, skin::Colour colour,
                         skin::TextAlign align) {
     const skin::Size size = Measure(text);
     int x = box.left;

@@ -23,7 +23,7 @@ class RecordedText : public skin::TextPainter {
     }
 
     skin::Size Measure(std::string_view text) const override;
-    void Draw(skin::Bitmap& target, skin::Rect box, std::string_view text, skin::Colour colour,
+    void Draw(pixels::Bitmap& target, skin::Rect box, std::string_view text, skin::Colour colour,
               skin::TextAlign align) override;
 
   private:

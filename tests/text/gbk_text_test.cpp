@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "store/gbk_text.h"
-#include "store/utf8.h"
+#include "text/gbk_text.h"
+#include "text/utf8.h"
 
+namespace text {
 namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -75,3 +76,5 @@ TEST(GbkText, LimitsTextToWholeCharactersOfGbkBytes) {
     EXPECT_EQ(gbk::LimitBytes("a\377bc", 3), "a\377b");       // 0xFF
     EXPECT_EQ(gbk::LimitBytes("\344\270a", 3), "\344\270a");  // half of 中
 }
+
+}  // namespace text

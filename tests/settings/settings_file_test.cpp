@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "app/settings_file.h"
 #include "scratch_directory.h"
-#include "store/gbk_text.h"
+#include "settings/settings_file.h"
+#include "text/gbk_text.h"
 
 using settings::SettingsFile;
 
@@ -37,7 +37,7 @@ TEST_F(SettingsFileTest, AMissingFileSectionOrKeyReadsAsTheDefault) {
     EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 7), 7);
     EXPECT_TRUE(ini.ReadBool("Setup", "TrayIcon", true));
     EXPECT_FALSE(ini.ReadBool("Option", "RunStart", false));
-    EXPECT_FALSE(std::filesystem::exists(Utf8Path(ini.Path())));
+    EXPECT_FALSE(std::filesystem::exists(text::Utf8Path(ini.Path())));
 
     WriteFileBytes(ini.Path(), "[Setup]\r\nSkin=2\r\n");
     EXPECT_EQ(ini.ReadInteger("Setup", "Min", 5), 5);
@@ -65,7 +65,7 @@ TEST_F(SettingsFileTest, TextIsStoredInGbkAndReadBackAsWritten) {
     ini.WriteString("KeyWord_List", "Item1", "画龙点睛");
     ini.WriteString("KeyWord_List", "Item2", "");
     EXPECT_EQ(ReadFileBytes(ini.Path()),
-              gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2=\r\n"));
+              text::gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2=\r\n"));
     EXPECT_EQ(ini.ReadString("KeyWord_List", "Item1", ""), "画龙点睛");
     EXPECT_EQ(ini.ReadString("KeyWord_List", "Item2", "default"), "");
 }
@@ -115,14 +115,14 @@ TEST_F(SettingsFileTest, AReadGivesAtMost2047Bytes) {
         chinese += "成";
     ini.WriteString("Setup", "Long", "a" + chinese);
     const std::string read = ini.ReadString("Setup", "Long", "");
-    EXPECT_EQ(gbk::ByteLength(read), 2047u);
+    EXPECT_EQ(text::gbk::ByteLength(read), 2047u);
     ini.WriteString("Setup", "Long", chinese);
-    EXPECT_EQ(gbk::ByteLength(ini.ReadString("Setup", "Long", "")), 2046u);
+    EXPECT_EQ(text::gbk::ByteLength(ini.ReadString("Setup", "Long", "")), 2046u);
 }
 
 TEST_F(SettingsFileTest, AWriteTheFileSystemRefusesNamesTheFile) {
     // A directory where the file should be: it can be neither read nor replaced.
-    std::filesystem::create_directory(Utf8Path(ini.Path()));
+    std::filesystem::create_directory(text::Utf8Path(ini.Path()));
     EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 3), 3);
     try {
         ini.WriteInteger("Setup", "Skin", 1);
@@ -136,10 +136,10 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAsItWas) {
     const std::string before = "; mine\r\n[Setup]\r\nSkin=2\r\n";
     WriteFileBytes(ini.Path(), before);
     // The new contents cannot be put down beside the file.
-    std::filesystem::create_directory(Utf8Path(ini.Path() + ".new"));
+    std::filesystem::create_directory(text::Utf8Path(ini.Path() + ".new"));
     EXPECT_THROW(ini.WriteInteger("Setup", "Skin", 4), settings::WriteError);
     EXPECT_EQ(ReadFileBytes(ini.Path()), before);
-    std::filesystem::remove(Utf8Path(ini.Path() + ".new"));
+    std::filesystem::remove(text::Utf8Path(ini.Path() + ".new"));
     ini.WriteInteger("Setup", "Skin", 4);
     EXPECT_EQ(ReadFileBytes(ini.Path()), "; mine\r\n[Setup]\r\nSkin=4\r\n");
 }

@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -6,10 +6,10 @@
 #include <optional>
 #include <sstream>
 
-#include "app/ini_document.h"
-#include "store/gbk_text.h"
-#include "store/text_rules.h"
-#include "store/utf8_path.h"
+#include "settings/ini_document.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
+#include "text/utf8_path.h"
 
 namespace settings {
 namespace {
@@ -105,11 +105,11 @@ SettingsFile SettingsFile::Beside(std::string_view directory) {
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue) const {
-    const std::optional<std::string> bytes = ReadBytes(Utf8Path(path_));
+    const std::optional<std::string> bytes = ReadBytes(text::Utf8Path(path_));
     std::optional<std::string> value;
     if (bytes)
         value = IniDocument::FromBytes(*bytes).Value(section, key);
-    return gbk::LimitBytes(value ? *value : defaultValue, kMaxReadLength);
+    return text::gbk::LimitBytes(value ? *value : defaultValue, kMaxReadLength);
 }
 
 int SettingsFile::ReadInteger(std::string_view section, std::string_view key,
@@ -124,7 +124,7 @@ bool SettingsFile::ReadBool(std::string_view section, std::string_view key,
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
-    const fs::path path = Utf8Path(path_);
+    const fs::path path = text::Utf8Path(path_);
     IniDocument document;
     std::error_code ec;
     if (fs::exists(path, ec) || ec) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 TEST(TextRules, TrimsControlCharactersAndSpacesOnly) {
     EXPECT_EQ(text::Trim(" \t\r\n成语\x01 "), "成语");

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace text {
+
 inline std::filesystem::path Utf8Path(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
@@ -14,3 +16,5 @@ inline std::string PathUtf8(const std::filesystem::path& path) {
     const std::u8string s = path.u8string();
     return std::string(s.begin(), s.end());
 }
+
+}  // namespace text

@@ -1,6 +1,6 @@
-#include "store/utf8.h"
+#include "text/utf8.h"
 
-namespace utf8 {
+namespace text::utf8 {
 
 char32_t Next(std::string_view text, size_t& pos) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -60,4 +60,4 @@ void Append(std::string& out, char32_t cp) {
     }
 }
 
-}  // namespace utf8
+}  // namespace text::utf8

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace skin {
+namespace pixels {
 
 // A pixel as 0x00RRGGBB, the byte order of a 32-bit Windows DIB, so a row of
 // pixels can be handed to the system as it stands.
@@ -51,4 +51,4 @@ class Bitmap {
     std::vector<Pixel> pixels_;
 };
 
-}  // namespace skin
+}  // namespace pixels

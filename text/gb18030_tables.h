@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace gb18030 {
+namespace text::gb18030 {
 
 // Two-byte codes: lead byte 0x81..0xFE, trail byte 0x40..0xFE; entry
 // (lead - 0x81) * 191 + (trail - 0x40) is the code point, 0 where unassigned.
@@ -24,4 +24,4 @@ extern const FourByteRun kFourByteRunsByCodePoint[];
 extern const FourByteRun kFourByteRunsByIndex[];
 extern const size_t kFourByteRunCount;
 
-}  // namespace gb18030
+}  // namespace text::gb18030

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace gbk {
+namespace text::gbk {
 
 // UTF-8 to GBK/GB18030 bytes. Malformed UTF-8 becomes "?".
 std::string FromUtf8(std::string_view utf8);
@@ -23,4 +23,4 @@ size_t ByteLength(std::string_view utf8);
 // bytes; characters are never cut in half.
 std::string LimitBytes(std::string_view utf8, size_t maxBytes);
 
-}  // namespace gbk
+}  // namespace text::gbk

@@ -1,13 +1,13 @@
-#include "store/gbk_text.h"
+#include "text/gbk_text.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "store/gb18030_tables.h"
-#include "store/utf8.h"
+#include "text/gb18030_tables.h"
+#include "text/utf8.h"
 
-namespace gbk {
+namespace text::gbk {
 namespace {
 
 using gb18030::kFourByteRunCount;
@@ -172,4 +172,4 @@ std::string LimitBytes(std::string_view utf8Text, size_t maxBytes) {
     return std::string(utf8Text.substr(0, pos));
 }
 
-}  // namespace gbk
+}  // namespace text::gbk

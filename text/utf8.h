@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace utf8 {
+namespace text::utf8 {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -14,4 +14,4 @@ char32_t Next(std::string_view text, size_t& pos);
 
 void Append(std::string& out, char32_t cp);
 
-}  // namespace utf8
+}  // namespace text::utf8

@@ -1,10 +1,10 @@
-#include "app/ini_document.h"
+#include "settings/ini_document.h"
 
 #include <algorithm>
 
-#include "store/gbk_text.h"
-#include "store/text_rules.h"
-#include "store/utf8.h"
+#include "text/gbk_text.h"
+#include "text/text_rules.h"
+#include "text/utf8.h"
 
 namespace settings {
 namespace {
@@ -49,8 +49,8 @@ bool LooksLikeUtf8(std::string_view bytes) {
     bool beyondAscii = false;
     for (size_t pos = 0; pos < bytes.size();) {
         const size_t start = pos;
-        const char32_t cp = utf8::Next(bytes, pos);
-        if (cp == utf8::kReplacement && bytes.substr(start, 3) != "\xEF\xBF\xBD")
+        const char32_t cp = text::utf8::Next(bytes, pos);
+        if (cp == text::utf8::kReplacement && bytes.substr(start, 3) != "\xEF\xBF\xBD")
             return false;
         if (cp >= 0x80 && cp < 0x800)
             return false;
@@ -88,7 +88,7 @@ IniDocument IniDocument::FromBytes(std::string_view bytes) {
             line.end = crlf ? "\r\n" : "\n";
             begin = newline + 1;
         }
-        line.text = encoding == FileEncoding::Gbk ? gbk::ToUtf8(line.bytes) : line.bytes;
+        line.text = encoding == FileEncoding::Gbk ? text::gbk::ToUtf8(line.bytes) : line.bytes;
         lines.push_back(std::move(line));
     }
     return IniDocument(encoding, std::move(lines));
@@ -179,7 +179,7 @@ void IniDocument::InsertLine(size_t at, std::string text) {
 
 IniDocument::Line IniDocument::MakeLine(std::string text) const {
     Line line;
-    line.bytes = encoding_ == FileEncoding::Gbk ? gbk::FromUtf8(text) : text;
+    line.bytes = encoding_ == FileEncoding::Gbk ? text::gbk::FromUtf8(text) : text;
     line.text = std::move(text);
     return line;
 }

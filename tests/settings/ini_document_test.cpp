@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/ini_document.h"
-#include "store/gbk_text.h"
+#include "settings/ini_document.h"
+#include "text/gbk_text.h"
 
 using settings::FileEncoding;
 using settings::IniDocument;
@@ -97,18 +97,18 @@ TEST(IniDocument, KeepsTheLineEndsOfTheFile) {
 }
 
 TEST(IniDocument, ReadsAndWritesGbk) {
-    const std::string bytes = gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\n");
+    const std::string bytes = text::gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\n");
     IniDocument document = IniDocument::FromBytes(bytes);
     EXPECT_EQ(document.Encoding(), FileEncoding::Gbk);
     EXPECT_EQ(document.Value("KeyWord_List", "Item1"), "画龙点睛");
     document.SetValue("KeyWord_List", "Item2", "中文");
     EXPECT_EQ(document.ToBytes(),
-              gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2=中文\r\n"));
+              text::gbk::FromUtf8("[KeyWord_List]\r\nItem1=画龙点睛\r\nItem2=中文\r\n"));
 }
 
 TEST(IniDocument, ReadsGbkWhoseSecondByteLooksLikeABracket) {
     // 乚 is 0x81 0x5D in GBK: its second byte is "]". 乕 is 0x81 0x5B, "[".
-    const std::string bytes = gbk::FromUtf8("[乚乕]\r\nItem1=乕x]\r\n[Setup]\r\nSkin=1\r\n");
+    const std::string bytes = text::gbk::FromUtf8("[乚乕]\r\nItem1=乕x]\r\n[Setup]\r\nSkin=1\r\n");
     const IniDocument document = IniDocument::FromBytes(bytes);
     EXPECT_EQ(document.Value("乚乕", "Item1"), "乕x]");
     EXPECT_EQ(document.Value("Setup", "Skin"), "1");
@@ -152,13 +152,13 @@ TEST(IniDocument, MarksAUtf8FileThatAValueWouldMakeLookLikeGbk) {
 
 TEST(IniDocument, TakesGbkThatHappensToBeValidUtf8AsGbk) {
     // 十一 in GBK is CA AE D2 BB: two valid two-byte UTF-8 characters.
-    const std::string bytes = gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\n");
+    const std::string bytes = text::gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\n");
     IniDocument document = IniDocument::FromBytes(bytes);
     EXPECT_EQ(document.Encoding(), FileEncoding::Gbk);
     EXPECT_EQ(document.Value("KeyWord_List", "Item11"), "十一");
     document.SetValue("KeyWord_List", "Item1", "画龙点睛");
     EXPECT_EQ(document.ToBytes(),
-              gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\nItem1=画龙点睛\r\n"));
+              text::gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\nItem1=画龙点睛\r\n"));
 }
 
 TEST(IniDocument, TakesAsciiOnlyTextAsGbk) {

@@ -1,4 +1,4 @@
-#include "store/text_rules.h"
+#include "text/text_rules.h"
 
 namespace text {
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "store/utf8_path.h"
+#include "text/utf8_path.h"
 
 class ScratchDirectory {
   public:
@@ -26,20 +26,22 @@ class ScratchDirectory {
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     // The path of a file in the directory, in UTF-8.
-    std::string File(std::string_view name) const { return PathUtf8(path_ / Utf8Path(name)); }
+    std::string File(std::string_view name) const {
+        return text::PathUtf8(path_ / text::Utf8Path(name));
+    }
 
   private:
     std::filesystem::path path_;
 };
 
 inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(Utf8Path(path), std::ios::binary);
+    std::ifstream in(text::Utf8Path(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return std::move(bytes).str();
 }
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
+    std::ofstream out(text::Utf8Path(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
