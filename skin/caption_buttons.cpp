@@ -85,10 +85,17 @@ bool ActionAllows(int action, const CaptionState& s) {
 
 }  // namespace
 
-std::vector<CaptionButton> MakeCaptionButtons(const std::vector<TSkinSysButtonObject>& buttons) {
-    std::vector<CaptionButton> out;
-    for (const TSkinSysButtonObject& b : buttons)
-        out.push_back({&b, {}, false, 1});
+TCaptionButton::TCaptionButton(SkinSnapshot skin, size_t index)
+    : button_(skin, &skin->CaptionButtons.at(index)) {}
+
+void TCaptionButton::Paint(NcElementHost& frame) const {
+    frame.PaintCaptionButton(*this);
+}
+
+std::vector<TCaptionButton> MakeCaptionButtons(const SkinSnapshot& skin) {
+    std::vector<TCaptionButton> out;
+    for (size_t i = 0; i < skin->CaptionButtons.size(); ++i)
+        out.emplace_back(skin, i);
     return out;
 }
 
@@ -101,11 +108,11 @@ bool CaptionButtonVisible(const TSkinSysButtonObject& b, const CaptionState& s) 
            ActionAllows(b.Action, s);
 }
 
-void LayOutCaptionButtons(std::vector<CaptionButton>& buttons, const CaptionState& s,
+void LayOutCaptionButtons(std::vector<TCaptionButton>& buttons, const CaptionState& s,
                           int windowWidth, const FrameMetrics& m, Size iconSize,
                           int menuBarLeftWidth) {
-    for (CaptionButton& cb : buttons) {
-        const TSkinSysButtonObject& b = *cb.Button;
+    for (TCaptionButton& cb : buttons) {
+        const TSkinSysButtonObject& b = cb.Button();
         cb.Visible = CaptionButtonVisible(b, s);
         Size size;
         if (!b.Image.Empty()) {
@@ -140,8 +147,15 @@ int CaptionPaintSlice(const TSkinSysButtonObject& b, bool active) {
     return active || b.Frame < 4 ? 1 : 4;
 }
 
-void DrawCaptionButton(Bitmap& window, const CaptionButton& button, int slice, const Bitmap& icon) {
-    const TSkinSysButtonObject& b = *button.Button;
+int CaptionStateSlice(const TCaptionButton& button) {
+    if (button.Button().Visibility == 100 && button.State == ElementState::Hot)
+        return 4;
+    return static_cast<int>(button.State);
+}
+
+void DrawCaptionButton(Bitmap& window, const TCaptionButton& button, int slice,
+                       const Bitmap& icon) {
+    const TSkinSysButtonObject& b = button.Button();
     if (IsIconButton(b)) {
         DrawBitmap(window, button.Place.left, button.Place.top, icon,
                    {0, 0, icon.Width(), icon.Height()}, true);

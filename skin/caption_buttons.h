@@ -3,11 +3,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "pixels/bitmap.h"
 #include "skin/frame_metrics.h"
 #include "skin/geometry.h"
+#include "skin/nc_element.h"
+#include "skin/skin_definition.h"
 #include "skin/skin_objects.h"
 
 namespace skin {
@@ -32,16 +35,24 @@ struct CaptionState {
     std::function<bool(int visibility, int action)> AskWindow;
 };
 
-// One caption button of one window.
-struct CaptionButton {
-    const TSkinSysButtonObject* Button = nullptr;
-    Rect Place;  // window coordinates; kept while the button is hidden
-    bool Visible = false;
-    int State = 1;  // 1 normal, 2 pressed, 3 hot
+// One caption button of one window. Its Place is kept while it is hidden.
+// It holds the skin it was made from, so a switch to another skin cannot
+// take its skin object away.
+class TCaptionButton : public TNcElement {
+  public:
+    TCaptionButton(SkinSnapshot skin, size_t index);
+
+    const TSkinSysButtonObject& Button() const { return *button_; }
+
+  protected:
+    void Paint(NcElementHost& frame) const override;
+
+  private:
+    std::shared_ptr<const TSkinSysButtonObject> button_;
 };
 
 // One per caption button of the skin, in the skin's order.
-std::vector<CaptionButton> MakeCaptionButtons(const std::vector<TSkinSysButtonObject>& buttons);
+std::vector<TCaptionButton> MakeCaptionButtons(const SkinSnapshot& skin);
 
 // The window-icon button: Action 3 or 11.
 bool IsIconButton(const TSkinSysButtonObject& b);
@@ -51,7 +62,7 @@ bool CaptionButtonVisible(const TSkinSysButtonObject& b, const CaptionState& s);
 // picture (the icon button takes the icon's size when it has none). A
 // button whose Align is 100 stands in the menu band, `menuBarLeftWidth`
 // (the menu-bar picture's LeftWidth, 0 without one) in from the border.
-void LayOutCaptionButtons(std::vector<CaptionButton>& buttons, const CaptionState& s,
+void LayOutCaptionButtons(std::vector<TCaptionButton>& buttons, const CaptionState& s,
                           int windowWidth, const FrameMetrics& m, Size iconSize,
                           int menuBarLeftWidth);
 
@@ -59,9 +70,13 @@ void LayOutCaptionButtons(std::vector<CaptionButton>& buttons, const CaptionStat
 // the picture has four.
 int CaptionPaintSlice(const TSkinSysButtonObject& b, bool active);
 
+// The slice a button shows on its own after a change of state: its State,
+// except that a hot button of the menu band shows slice 4.
+int CaptionStateSlice(const TCaptionButton& button);
+
 // Draws the button into its place: the icon button shows `icon` unscaled at
 // the top-left corner, the others slice `slice` of their picture stretched
 // to the place, magenta transparent.
-void DrawCaptionButton(Bitmap& window, const CaptionButton& button, int slice, const Bitmap& icon);
+void DrawCaptionButton(Bitmap& window, const TCaptionButton& button, int slice, const Bitmap& icon);
 
 }  // namespace skin

@@ -10,6 +10,13 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+struct Point {
+    int x = 0;
+    int y = 0;
+
+    bool operator==(const Point&) const = default;
+};
+
 // Left and top inclusive, right and bottom exclusive, like a Windows RECT.
 struct Rect {
     int left = 0;
@@ -20,6 +27,9 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool Empty() const { return right <= left || bottom <= top; }
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
 
     bool operator==(const Rect&) const = default;
 };

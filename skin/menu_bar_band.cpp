@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kSystemButtonShadow = 16;
 
-void DrawCaption(Bitmap& window, const MenuBarButton& b, const SkinDefinition& skin,
+void DrawCaption(Bitmap& window, const TMenuBarButton& b, const SkinDefinition& skin,
                  TextPainter& menuFont, const SystemLook& look) {
     const Colour colour = b.Enabled ? ResolveColour(skin.Colours.MenuBarText, look)
                                     : look.SystemColourValue(kSystemButtonShadow);
@@ -18,8 +18,12 @@ void DrawCaption(Bitmap& window, const MenuBarButton& b, const SkinDefinition& s
 
 }  // namespace
 
+void TMenuBarButton::Paint(NcElementHost& frame) const {
+    frame.PaintMenuBarButton(*this);
+}
+
 Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
-                     std::vector<MenuBarButton>& buttons, TextPainter& menuFont,
+                     std::vector<TMenuBarButton>& buttons, TextPainter& menuFont,
                      const SystemLook& look) {
     int x = band.left;
     if (skin.MenuBar && !skin.MenuBar->Image.Empty()) {
@@ -31,7 +35,7 @@ Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool
         x += 6;
     }
     Bitmap background = Crop(window, band);
-    for (MenuBarButton& b : buttons) {
+    for (TMenuBarButton& b : buttons) {
         if (!b.Visible) {
             b.Place = {};
             continue;
@@ -45,14 +49,14 @@ Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool
 }
 
 void PaintMenuBarButton(Bitmap& window, const Bitmap& band, Rect bandPlace,
-                        const MenuBarButton& button, const SkinDefinition& skin,
+                        const TMenuBarButton& button, const SkinDefinition& skin,
                         TextPainter& menuFont, const SystemLook& look) {
     const Rect r = button.Place;
     DrawBitmap(window, r.left, r.top, band,
                {r.left - bandPlace.left, r.top - bandPlace.top, r.right - bandPlace.left,
                 r.bottom - bandPlace.top},
                false);
-    if (button.State == 2 || button.State == 3)
+    if (button.State != ElementState::Normal)
         FrameRect(window, r, ColourToPixel(ResolveColour(skin.Colours.ButtonHilight, look)));
     DrawCaption(window, button, skin, menuFont, look);
 }

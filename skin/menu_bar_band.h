@@ -7,6 +7,7 @@
 
 #include "pixels/bitmap.h"
 #include "skin/geometry.h"
+#include "skin/nc_element.h"
 #include "skin/skin_definition.h"
 #include "skin/system_look.h"
 #include "skin/text_painter.h"
@@ -15,12 +16,16 @@ namespace skin {
 
 using pixels::Bitmap;
 
-struct MenuBarButton {
-    std::string Caption;  // UTF-8
+// One top-level item of the menu bar; the band's painting sets its Place.
+class TMenuBarButton : public TNcElement {
+  public:
+    TMenuBarButton() { Visible = true; }
+
+    std::string Caption;  // UTF-8, "&" marking the accelerator
     bool Enabled = true;
-    bool Visible = true;
-    Rect Place;     // window coordinates, set by the band's painting
-    int State = 1;  // 1 normal, 2 pressed, 3 hot
+
+  protected:
+    void Paint(NcElementHost& frame) const override;
 };
 
 // Paints the band: the menu-bar picture (state 1 active, 2 inactive) over
@@ -32,14 +37,14 @@ struct MenuBarButton {
 // disabled. Answers the band's background as painted before the captions,
 // for repainting single buttons.
 Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
-                     std::vector<MenuBarButton>& buttons, TextPainter& menuFont,
+                     std::vector<TMenuBarButton>& buttons, TextPainter& menuFont,
                      const SystemLook& look);
 
 // A button after a change of state, over the band as PaintMenuBand left it
 // (`band` holds that picture of the band, at `bandPlace` in the window):
 // pressed and hot buttons get a one-pixel frame in ButtonHilight.
 void PaintMenuBarButton(Bitmap& window, const Bitmap& band, Rect bandPlace,
-                        const MenuBarButton& button, const SkinDefinition& skin,
+                        const TMenuBarButton& button, const SkinDefinition& skin,
                         TextPainter& menuFont, const SystemLook& look);
 
 }  // namespace skin

@@ -12,6 +12,9 @@ namespace skin {
 namespace {
 
 constexpr int kGlyphSide = 16;
+// How long the skin manager waits before it carries out a switch, so that
+// several switches in a row end in one.
+constexpr int kSwitchDelayMs = 250;
 
 std::vector<Bitmap> CutMenuGlyphs(const ResourceBitmaps& resources) {
     std::vector<Bitmap> glyphs;
@@ -25,13 +28,92 @@ std::vector<Bitmap> CutMenuGlyphs(const ResourceBitmaps& resources) {
 
 }  // namespace
 
-TSkinData::TSkinData(const SystemLook& look, const ResourceBitmaps& resources,
-                     SkinMessage showMessage)
-    : look_(look),
-      resources_(resources),
-      showMessage_(std::move(showMessage)),
-      menuGlyphs_(CutMenuGlyphs(resources)),
-      maximizedSize_(look.MaximizedWindowSize()) {}
+TSkinData::TSkinData(SkinDataServices services)
+    : look_(services.look),
+      resources_(services.resources),
+      showMessage_(std::move(services.showMessage)),
+      managerSlot_(services.manager),
+      windowParts_(services.windowParts),
+      skin_(std::make_shared<const SkinDefinition>()),
+      menuGlyphs_(CutMenuGlyphs(services.resources)),
+      maximizedSize_(services.look.MaximizedWindowSize()) {}
+
+TSkinData::~TSkinData() {
+    if (SkinManager* manager = managerSlot_.Get(); manager && registered_)
+        manager->RemoveSkinData(*this);
+}
+
+void TSkinData::SetActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    SkinManager* manager = managerSlot_.Get();
+    if (readingFormData_ || !manager)
+        return;
+    switch (SkinFormtype) {
+        case TSkinFormType::sfOnlyThisForm:
+            manager->SetPendingSkinData(*this);
+            if (active && notLoaded_)
+                return;
+            manager->PostCommand(active ? ManagerCommand::SwitchOn : ManagerCommand::SwitchOff,
+                                 kSwitchDelayMs);
+            return;
+        case TSkinFormType::sfMainform:
+            if (active && notLoaded_)
+                return;
+            manager->SetPendingSkinData(*this);
+            if (active) {
+                manager->PostCommand(ManagerCommand::SwitchOn, kSwitchDelayMs);
+                manager->SetRunState(ManagerRunState::Started);
+            } else {
+                manager->PostCommand(ManagerCommand::SwitchOff, kSwitchDelayMs);
+            }
+            return;
+        case TSkinFormType::sfDialog:
+        case TSkinFormType::sfDLL:
+            return;
+    }
+}
+
+void TSkinData::DoSkinChanged() {
+    if (OnSkinChanged)
+        OnSkinChanged(*this);
+}
+
+void TSkinData::Loaded() {
+    readingFormData_ = false;
+    SkinManager& manager = managerSlot_.GetOrMake();
+    if (!manager.HasScrollBarInfo())
+        SkinControls.Exclude(TSkinControlType::xcScrollbar);
+    if (!registered_) {
+        manager.AddSkinData(*this);
+        registered_ = true;
+    }
+    captionFont_ = windowParts_.MakeCaptionFont();
+    if (SkinFormtype != TSkinFormType::sfMainform) {
+        manager.SetEnabled(true);
+        if (manager.RunState() == ManagerRunState::Idle)
+            manager.SetRunState(ManagerRunState::Started);
+        manager.SkinOwnerForm(*this);
+        return;
+    }
+    manager.InstallHook();
+    if (active_) {
+        if (notLoaded_) {
+            active_ = false;
+        } else {
+            manager.PostCommand(ManagerCommand::SwitchOn, kSwitchDelayMs);
+        }
+    }
+    // The skinned system menu is drawn by the frames, which only the main
+    // menu setting brings; owner-drawn main menu items would draw twice.
+    if (!SkinControls.Contains(TSkinControlType::xcMainMenu)) {
+        SkinControls.Exclude(TSkinControlType::xcSystemMenu);
+    } else {
+        SkinControls.Exclude(TSkinControlType::xcMenuItem);
+    }
+    applicationIcon_ = windowParts_.MakeApplicationIcon();
+}
 
 void TSkinData::ReadSkinStream(MemoryStream& from) {
     if (skin::ReadSkinStream(from, archive_))
@@ -62,7 +144,9 @@ bool TSkinData::LoadSkinStream() {
 }
 
 void TSkinData::ReadDefinition(const TSkinIni& ini, const MemberLookup& members) {
-    ReadSkinDefinition(ini, {members, look_, resources_, gradients_}, skin_);
+    auto next = std::make_shared<SkinDefinition>(KeptPartsOf(*skin_));
+    ReadSkinDefinition(ini, {members, look_, resources_, gradients_}, *next);
+    skin_ = std::move(next);
     notLoaded_ = false;
 }
 
@@ -97,8 +181,30 @@ void TSkinData::SetSkinFile(const std::string& path) {
 }
 
 void TSkinData::ApplySkin() {
-    if (applyHook_)
-        applyHook_(*this);
+    if (readingFormData_)
+        return;
+    if (!managerSlot_.Get())
+        Loaded();
+    SkinManager& manager = *managerSlot_.Get();
+    manager.SetPendingSkinData(*this);
+    manager.DropCaptionButtons(*this);
+    if (manager.RunState() == ManagerRunState::Started)
+        manager.PostCommand(ManagerCommand::Refresh, kSwitchDelayMs);
+}
+
+bool TSkinData::AllowFormSkin(WindowHandle window, const std::string& className) {
+    decidingWindow_ = window;
+    bool doSkin = true;
+    if (OnFormSkin) {
+        OnFormSkin(*this, className, doSkin);
+        return doSkin;
+    }
+    if (className == "SysMonthCal32")
+        return false;
+    // The report designer's own windows.
+    if (SkinControls.Contains(TSkinControlType::xcFastReport) && className.starts_with("Tfr"))
+        return false;
+    return true;
 }
 
 }  // namespace skin

@@ -570,6 +570,21 @@ class DefinitionReader {
 
 }  // namespace
 
+SkinDefinition KeptPartsOf(const SkinDefinition& current) {
+    SkinDefinition next;
+    next.SkinName = current.SkinName;
+    next.Colours = current.Colours;
+    next.Left = current.Left;
+    next.Right = current.Right;
+    next.Top = current.Top;
+    next.Bottom = current.Bottom;
+    next.Buttons = current.Buttons;
+    next.Title = current.Title;
+    next.ComboxArrow = current.ComboxArrow;
+    next.Toolbar = current.Toolbar;
+    return next;
+}
+
 void ReadSkinDefinition(const TSkinIni& ini, const DefinitionSources& sources,
                         SkinDefinition& skin) {
     DefinitionReader(ini, sources, skin).Read();

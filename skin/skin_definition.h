@@ -70,6 +70,16 @@ struct SkinDefinition {
     std::unique_ptr<TSkinObject> TrackVert;
 };
 
+// A skin as its users hold it: never changed once published, and freed only
+// when the last window, caption button or painting that uses it lets go, so
+// a switch to another skin cannot pull it away from under them.
+using SkinSnapshot = std::shared_ptr<const SkinDefinition>;
+
+// The start of the next skin: the name, the colours and the objects that
+// reading refills in place, as `current` has them; no caption buttons and
+// none of the optional objects.
+SkinDefinition KeptPartsOf(const SkinDefinition& current);
+
 // What the reading of a definition draws on besides the definition itself.
 struct DefinitionSources {
     const MemberLookup& members;

@@ -37,6 +37,28 @@ class BenchResources : public skin::ResourceBitmaps {
     }
 };
 
+// A skin manager that has no windows to skin: the load alone is measured.
+class NoWindows : public skin::SkinManager {
+  public:
+    void AddSkinData(skin::TSkinData&) override {}
+    void RemoveSkinData(skin::TSkinData&) override {}
+    void PostCommand(skin::ManagerCommand, int) override {}
+    skin::ManagerRunState RunState() const override { return skin::ManagerRunState::Idle; }
+    void SetRunState(skin::ManagerRunState) override {}
+    void SetEnabled(bool) override {}
+    void SetPendingSkinData(skin::TSkinData&) override {}
+    void DropCaptionButtons(skin::TSkinData&) override {}
+    void InstallHook() override {}
+    void SkinOwnerForm(skin::TSkinData&) override {}
+    bool HasScrollBarInfo() const override { return true; }
+};
+
+class NoWindowParts : public skin::SkinDataWindowParts {
+  public:
+    std::unique_ptr<skin::TextPainter> MakeCaptionFont() override { return nullptr; }
+    pixels::Bitmap MakeApplicationIcon() override { return {}; }
+};
+
 // A picture with the shading and edges of a painted skin part.
 pixels::Bitmap Painted(int w, int h, int seed) {
     pixels::Bitmap b(w, h);
@@ -119,9 +141,13 @@ void Measure(const std::string& label, const std::vector<uint8_t>& archive) {
     const BenchResources resources;
     skin::TSkinStore store;
     store.Store().Add().ReadDataStream(skin::MemoryStream(archive));
-    skin::TSkinData data(look, resources, [](const std::string& text) {
-        std::fprintf(stderr, "skin_load_bench: %s\n", text.c_str());
-    });
+    skin::SkinManagerSlot manager([] { return std::make_unique<NoWindows>(); });
+    NoWindowParts parts;
+    skin::TSkinData data({look, resources,
+                          [](const std::string& text) {
+                              std::fprintf(stderr, "skin_load_bench: %s\n", text.c_str());
+                          },
+                          manager, parts});
 
     skin::MemoryStream stream(archive);
     skin::TSkinReader reader([](const std::string&) {});

@@ -48,7 +48,7 @@ TEST(ControlComposition, LaysTheMenuBarOutAfterTheBandsLeftMargin) {
     s.Colours.ButtonHilight = skin::MakeColour(200, 200, 200);
     s.MenuBar = Object(5, 2, 40, 20);
     s.MenuBar->LeftWidth = 3;
-    std::vector<skin::MenuBarButton> buttons(4);
+    std::vector<skin::TMenuBarButton> buttons(4);
     buttons[0].Caption = "File";
     buttons[1].Caption = "Edit";
     buttons[1].Enabled = false;
@@ -70,11 +70,11 @@ TEST(ControlComposition, LaysTheMenuBarOutAfterTheBandsLeftMargin) {
     EXPECT_EQ(text.lines[0].align, skin::TextAlign::Centre);
 
     // A hot button gets its frame; back to normal, the band comes back.
-    buttons[0].State = 3;
+    buttons[0].State = skin::ElementState::Hot;
     skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
     EXPECT_EQ(window.At(11, 24), MakePixel(200, 200, 200));
     EXPECT_EQ(window.At(44, 42), MakePixel(200, 200, 200));
-    buttons[0].State = 1;
+    buttons[0].State = skin::ElementState::Normal;
     skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
     EXPECT_EQ(window.At(11, 24), StateColour(5, 2));
 

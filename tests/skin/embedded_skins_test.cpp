@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fixed_look.h"
+#include "recording_manager.h"
 #include "skin/bitmap_reference.h"
 #include "skin/bmp_file.h"
 #include "skin/little_endian.h"
@@ -72,7 +73,10 @@ struct LoadedSkins {
     skintest::FixedLook look;
     skintest::Resources resources = ProgramBitmaps();
     std::vector<std::string> messages;
-    skin::TSkinData data{look, resources, [this](const std::string& m) { messages.push_back(m); }};
+    skintest::ManagerSlotForTests managers;
+    skintest::CountingWindowParts parts;
+    skin::TSkinData data{{look, resources, [this](const std::string& m) { messages.push_back(m); },
+                          managers.slot, parts}};
 };
 
 // The object is there, its picture loaded, and the picture holds its frame
@@ -156,7 +160,8 @@ TEST_P(EmbeddedSkin, GivesEveryObjectTheWindowsAreDrawnWith) {
     s.data.LoadFromStore(s.store, GetParam());
     ASSERT_FALSE(s.data.NotLoaded());
     EXPECT_TRUE(s.messages.empty());
-    const SkinDefinition& k = s.data.Skin();
+    const skin::SkinSnapshot snapshot = s.data.Skin();
+    const SkinDefinition& k = *snapshot;
     EXPECT_FALSE(k.SkinName.empty());
     // The frame: two states each, the sides side by side, top and bottom
     // stacked.
@@ -261,7 +266,7 @@ TEST(EmbeddedSkins, AreFiveDifferentSkinsWithTheProgramsMenuGlyphs) {
         s.data.LoadFromStore(s.store, i);
         ASSERT_FALSE(s.data.NotLoaded()) << i;
         for (const std::string& other : names)
-            EXPECT_NE(s.data.Skin().SkinName, other);
-        names.push_back(s.data.Skin().SkinName);
+            EXPECT_NE(s.data.Skin()->SkinName, other);
+        names.push_back(s.data.Skin()->SkinName);
     }
 }

@@ -15,12 +15,13 @@
 
 using pixels::Bitmap;
 using pixels::MakePixel;
-using skin::CaptionButton;
 using skin::CaptionState;
 using skin::FrameKind;
 using skin::FrameMetrics;
 using skin::Rect;
 using skin::SkinDefinition;
+using skin::SkinSnapshot;
+using skin::TCaptionButton;
 using skin::TSkinSysButtonObject;
 using skintest::RecordingText;
 using skintest::StateColour;
@@ -56,6 +57,11 @@ TSkinSysButtonObject Button(int action, int align, int x, int y, int visibility 
     return b;
 }
 
+SkinSnapshot WithButtons(SkinDefinition&& s, std::vector<TSkinSysButtonObject> buttons) {
+    s.CaptionButtons = std::move(buttons);
+    return std::make_shared<const SkinDefinition>(std::move(s));
+}
+
 CaptionState NormalWindow() {
     CaptionState s;
     s.MaximiseBox = s.MinimiseBox = s.SystemMenu = true;
@@ -87,97 +93,6 @@ TEST(FrameComposition, MeasuresEachSideFromItsPictureAndFrameCount) {
     EXPECT_EQ(none.CaptionHeight + none.BorderLeft + none.BorderBottom + none.MenuBarHeight, 0);
 }
 
-TEST(FrameComposition, ShowsCaptionButtonsByVisibilityVisibility1AndAction) {
-    CaptionState normal = NormalWindow();
-    CaptionState maximised = normal;
-    maximised.Maximised = true;
-    const auto shown = [](TSkinSysButtonObject b, const CaptionState& s) {
-        return skin::CaptionButtonVisible(b, s);
-    };
-    // The maximise button and the restore button in its place.
-    EXPECT_TRUE(shown(Button(1, 1, 40, 5, 2), normal));
-    EXPECT_FALSE(shown(Button(1, 1, 40, 5, 2), maximised));
-    EXPECT_FALSE(shown(Button(1, 1, 40, 5, 1), normal));
-    EXPECT_TRUE(shown(Button(1, 1, 40, 5, 1), maximised));
-    // Each action needs its box.
-    CaptionState bare;
-    EXPECT_FALSE(shown(Button(0, 1, 20, 5), bare));
-    EXPECT_FALSE(shown(Button(1, 1, 20, 5), bare));
-    EXPECT_FALSE(shown(Button(2, 1, 20, 5), bare));
-    EXPECT_TRUE(shown(Button(5, 1, 20, 5), bare));
-    // The icon is not shown on a dialog frame.
-    CaptionState dialog = normal;
-    dialog.Kind = FrameKind::Dialog;
-    EXPECT_TRUE(shown(Button(3, 0, 4, 4), normal));
-    EXPECT_FALSE(shown(Button(3, 0, 4, 4), dialog));
-    EXPECT_FALSE(shown(Button(11, 0, 4, 4), dialog));
-    // 200: dialog frames of windows that are not of a dialog class.
-    EXPECT_TRUE(shown(Button(5, 1, 20, 5, 200), dialog));
-    dialog.DialogClass = true;
-    EXPECT_FALSE(shown(Button(5, 1, 20, 5, 200), dialog));
-    // Active and inactive, and values without a meaning.
-    CaptionState inactive = normal;
-    inactive.Active = false;
-    EXPECT_TRUE(shown(Button(5, 1, 20, 5, 4), inactive));
-    EXPECT_FALSE(shown(Button(5, 1, 20, 5, 3), inactive));
-    EXPECT_FALSE(shown(Button(5, 1, 20, 5, 5), normal));
-    EXPECT_TRUE(shown(Button(5, 1, 20, 5, 500), normal));
-    // 1000 to 2000: the window is asked, with the Visibility and the Action.
-    int askedVisibility = 0, askedAction = 0;
-    normal.AskWindow = [&](int v, int a) {
-        askedVisibility = v;
-        askedAction = a;
-        return v == 1500;
-    };
-    EXPECT_TRUE(shown(Button(7, 1, 20, 5, 1500), normal));
-    EXPECT_EQ(askedVisibility, 1500);
-    EXPECT_EQ(askedAction, 7);
-    EXPECT_FALSE(shown(Button(7, 1, 20, 5, 1501), normal));
-    // Visibility1 narrows it further; 100 repeats the Visibility rule.
-    TSkinSysButtonObject b = Button(5, 1, 20, 5, 2);
-    b.Visibility1 = 7;  // only without a maximise box
-    EXPECT_FALSE(shown(b, NormalWindow()));
-    b.Visibility1 = 100;
-    EXPECT_TRUE(shown(b, NormalWindow()));
-    EXPECT_FALSE(shown(b, maximised));
-    b.Visibility1 = -1;
-    EXPECT_FALSE(shown(b, NormalWindow()));
-}
-
-TEST(FrameComposition, PlacesCaptionButtonsByTheirAlign) {
-    const SkinDefinition s = FramedSkin();
-    FrameMetrics m = skin::MeasureFrame(s, FrameKind::Fixed, 20);
-    std::vector<TSkinSysButtonObject> objects = {Button(0, 1, 22, 5), Button(5, 0, 30, 6),
-                                                 Button(5, 2, 10, 7), Button(5, 100, 40, 0),
-                                                 Button(3, 0, 6, 4)};
-    objects[3].Visibility = 0;
-    objects[4].Image = Bitmap();  // the icon button takes the icon's size
-    std::vector<CaptionButton> buttons = skin::MakeCaptionButtons(objects);
-    skin::LayOutCaptionButtons(buttons, NormalWindow(), 300, m, {16, 16}, 5);
-    EXPECT_EQ(buttons[0].Place, (Rect{278, 5, 294, 19}));  // from the right edge
-    EXPECT_EQ(buttons[1].Place, (Rect{30, 6, 46, 20}));
-    EXPECT_EQ(buttons[2].Place, (Rect{-26, 7, -10, 21}));
-    // In the menu band: centred in it, in from the right border and the
-    // menu bar's left margin.
-    EXPECT_EQ(buttons[3].Place,
-              (Rect{300 - 40 - 4 - 5, 24 + 3, 300 - 40 - 4 - 5 + 16, 24 + 3 + 14}));
-    EXPECT_EQ(buttons[4].Place, (Rect{6, 4, 22, 20}));
-    // Right to left, the menu band's button stands in from the left border.
-    CaptionState mirrored = NormalWindow();
-    mirrored.RightToLeft = true;
-    skin::LayOutCaptionButtons(buttons, mirrored, 300, m, {16, 16}, 5);
-    EXPECT_EQ(buttons[3].Place.left, 40 + 5 + 4);
-
-    // A button that is hidden keeps its place from before.
-    CaptionState maximised = NormalWindow();
-    maximised.Maximised = true;
-    objects[1].Visibility = 2;
-    skin::LayOutCaptionButtons(buttons, maximised, 500, m, {16, 16}, 5);
-    EXPECT_FALSE(buttons[1].Visible);
-    EXPECT_EQ(buttons[1].Place, (Rect{30, 6, 46, 20}));
-    EXPECT_EQ(buttons[0].Place.left, 478);
-}
-
 TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
     SkinDefinition s = FramedSkin();
     s.Title.LeftWidth = 26;   // TextShift
@@ -187,21 +102,22 @@ TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
     s.Title.TextAlignment = 2;
     s.Title.ActiveTextColour = skin::MakeColour(1, 2, 3);
     s.Colours.TitleTextNoActive = skin::SystemColour(skin::SystemColourIndex::InactiveCaptionText);
-    s.CaptionButtons = {Button(0, 1, 22, 5)};
     // The button's picture: magenta in the top-left pixel of slices 1 and 4.
-    s.CaptionButtons[0].Image.At(0, 0) = pixels::kMagenta;
-    s.CaptionButtons[0].Image.At(48, 0) = pixels::kMagenta;
-    const FrameMetrics m = skin::MeasureFrame(s, FrameKind::Fixed, 0);
+    TSkinSysButtonObject close = Button(0, 1, 22, 5);
+    close.Image.At(0, 0) = pixels::kMagenta;
+    close.Image.At(48, 0) = pixels::kMagenta;
+    const SkinSnapshot skin = WithButtons(std::move(s), {close});
+    const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
     const skintest::FixedLook look;
     const Bitmap icon(16, 16, MakePixel(7, 7, 7));
 
     for (bool active : {true, false}) {
         Bitmap window(300, 200, MakePixel(50, 50, 50));
         RecordingText text;
-        std::vector<CaptionButton> buttons = skin::MakeCaptionButtons(s.CaptionButtons);
+        std::vector<TCaptionButton> buttons = skin::MakeCaptionButtons(skin);
         CaptionState state = NormalWindow();
         state.Active = active;
-        skin::PaintFrame(window, s, m, state, buttons, "Lexora", text, icon, look);
+        skin::PaintFrame(window, *skin, m, state, buttons, "Lexora", text, icon, look);
         const int st = active ? 1 : 2;
         EXPECT_EQ(window.At(0, 100), StateColour(1, st));
         EXPECT_EQ(window.At(299, 100), StateColour(2, st));
@@ -219,18 +135,104 @@ TEST(FrameComposition, PaintsBordersCaptionTextAndButtonsInTheirStates) {
     }
 }
 
+TEST(FrameComposition, RepaintsOneButtonInItsStateOverTheFrameWithoutButtons) {
+    SkinDefinition s = FramedSkin();
+    TSkinSysButtonObject close = Button(0, 1, 22, 5);
+    close.Image.At(32, 0) = pixels::kMagenta;  // the hot slice's top-left pixel
+    const SkinSnapshot skin = WithButtons(std::move(s), {close});
+    const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
+    const skintest::FixedLook look;
+    const Bitmap icon(16, 16);
+    RecordingText text;
+    Bitmap background(300, 200);
+    skin::PaintBordersAndCaption(background, *skin, m, true, "Lexora", text, look);
+    Bitmap window = background;
+    std::vector<TCaptionButton> buttons = skin::MakeCaptionButtons(skin);
+    skin::PaintCaptionButtons(window, *skin, m, NormalWindow(), buttons, icon);
+    ASSERT_EQ(buttons[0].Place, (Rect{278, 5, 294, 19}));
+    EXPECT_EQ(window.At(278, 5), StateColour(9, 1));
+
+    buttons[0].State = skin::ElementState::Pressed;
+    skin::RepaintCaptionButton(window, background, buttons[0], icon);
+    EXPECT_EQ(window.At(278, 5), StateColour(9, 2));
+    // Hot: where its slice is magenta, the caption shows, not the pressed
+    // look from before.
+    buttons[0].State = skin::ElementState::Hot;
+    skin::RepaintCaptionButton(window, background, buttons[0], icon);
+    EXPECT_EQ(window.At(278, 5), StateColour(3, 1));
+    EXPECT_EQ(window.At(280, 10), StateColour(9, 3));
+    // Nothing outside the button changed.
+    Bitmap outside = window;
+    skin::DrawBitmap(outside, 278, 5, background, {278, 5, 294, 19}, false);
+    EXPECT_EQ(outside, background);
+}
+
+TEST(FrameComposition, AButtonInTheMenuBandShowsSlice4WhileHot) {
+    TSkinSysButtonObject inBand = Button(7, 100, 40, 0, 100);
+    TSkinSysButtonObject onCaption = Button(0, 1, 22, 5);
+    std::vector<TCaptionButton> buttons =
+        skin::MakeCaptionButtons(WithButtons(FramedSkin(), {inBand, onCaption}));
+    const std::pair<skin::ElementState, std::pair<int, int>> rows[] = {
+        {skin::ElementState::Normal, {1, 1}},
+        {skin::ElementState::Pressed, {2, 2}},
+        {skin::ElementState::Hot, {4, 3}},
+    };
+    for (const auto& [state, slices] : rows) {
+        buttons[0].State = buttons[1].State = state;
+        EXPECT_EQ(skin::CaptionStateSlice(buttons[0]), slices.first);
+        EXPECT_EQ(skin::CaptionStateSlice(buttons[1]), slices.second);
+    }
+}
+
+TEST(FrameComposition, PaintsAMinimisedCaptionTheEmptyMenuBandAndNothingWithoutACaption) {
+    SkinDefinition s = FramedSkin();
+    s.Colours.ButtonFace = skin::MakeColour(90, 91, 92);
+    const SkinSnapshot skin = WithButtons(std::move(s), {Button(0, 1, 22, 5)});
+    const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
+    const skintest::FixedLook look;
+    const Bitmap icon(16, 16);
+
+    Bitmap minimised(160, 30, MakePixel(50, 50, 50));
+    RecordingText text;
+    std::vector<TCaptionButton> buttons = skin::MakeCaptionButtons(skin);
+    skin::PaintMinimisedCaption(minimised, *skin, m, NormalWindow(), buttons, "Lexora", text, icon,
+                                look);
+    EXPECT_EQ(minimised.At(0, 2), StateColour(3, 1));  // the caption across the whole width
+    EXPECT_EQ(minimised.At(159, 2), StateColour(3, 1));
+    EXPECT_EQ(minimised.At(0, 27), MakePixel(90, 91, 92));
+    EXPECT_EQ(minimised.At(140, 6), StateColour(9, 1));  // the close button
+    EXPECT_EQ(text.lines.size(), 1u);
+
+    FrameMetrics withBand = m;
+    withBand.MenuBarHeight = 20;
+    Bitmap window(300, 200, MakePixel(50, 50, 50));
+    skin::FillMenuBand(window, *skin, withBand, look);
+    EXPECT_EQ(window.At(4, 24), MakePixel(90, 91, 92));
+    EXPECT_EQ(window.At(295, 43), MakePixel(90, 91, 92));
+    EXPECT_EQ(window.At(3, 24), MakePixel(50, 50, 50));
+    EXPECT_EQ(window.At(4, 44), MakePixel(50, 50, 50));
+
+    CaptionState noCaption = NormalWindow();
+    noCaption.Kind = FrameKind::NoCaption;
+    Bitmap bare(300, 200, MakePixel(50, 50, 50));
+    const Bitmap before = bare;
+    skin::PaintFrame(bare, *skin, skin::MeasureFrame(*skin, FrameKind::NoCaption, 0), noCaption,
+                     buttons, "Lexora", text, icon, look);
+    EXPECT_EQ(bare, before);
+}
+
 TEST(FrameComposition, DrawsTheIconButtonFromTheWindowsIcon) {
     SkinDefinition s = FramedSkin();
     TSkinSysButtonObject icon = Button(3, 0, 6, 4);
     icon.Image = Bitmap();
-    s.CaptionButtons = {icon};
-    const FrameMetrics m = skin::MeasureFrame(s, FrameKind::Fixed, 0);
+    const SkinSnapshot skin = WithButtons(std::move(s), {icon});
+    const FrameMetrics m = skin::MeasureFrame(*skin, FrameKind::Fixed, 0);
     Bitmap picture(16, 16, MakePixel(7, 7, 7));
     picture.At(0, 0) = pixels::kMagenta;
     Bitmap window(300, 200);
     RecordingText text;
-    std::vector<CaptionButton> buttons = skin::MakeCaptionButtons(s.CaptionButtons);
-    skin::PaintFrame(window, s, m, NormalWindow(), buttons, "", text, picture,
+    std::vector<TCaptionButton> buttons = skin::MakeCaptionButtons(skin);
+    skin::PaintFrame(window, *skin, m, NormalWindow(), buttons, "", text, picture,
                      skintest::FixedLook());
     EXPECT_EQ(window.At(6, 4), StateColour(3, 1));  // the caption shows through
     EXPECT_EQ(window.At(7, 4), MakePixel(7, 7, 7));

@@ -37,7 +37,7 @@ class NoResources : public skin::ResourceBitmaps {
     std::optional<pixels::Bitmap> Load(std::string_view) const override { return std::nullopt; }
 };
 
-skin::SkinDefinition LoadSkin(const fs::path& path) {
+skin::SkinSnapshot LoadSkin(const fs::path& path) {
     skin::MemoryStream archive(ReadFile(path));
     skin::TSkinReader reader(
         [](const std::string& message) { std::cerr << "skin_preview: " << message << "\n"; });
@@ -57,8 +57,8 @@ skin::SkinDefinition LoadSkin(const fs::path& path) {
     const preview::PreviewLook look;
     const NoResources resources;
     skin::GradientCache gradients;
-    skin::SkinDefinition skin;
-    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, skin);
+    auto skin = std::make_shared<skin::SkinDefinition>();
+    skin::ReadSkinDefinition(definition, {members, look, resources, gradients}, *skin);
     return skin;
 }
 

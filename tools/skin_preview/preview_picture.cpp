@@ -79,13 +79,14 @@ void Field(Bitmap& window, Rect r, Pixel inside, const skin::SkinDefinition& ski
 
 class Composer {
   public:
-    explicit Composer(const skin::SkinDefinition& skin)
-        : skin_(skin),
-          metrics_(skin::MeasureFrame(skin, skin::FrameKind::Fixed, kMenuBarHeight)),
+    explicit Composer(const skin::SkinSnapshot& skin)
+        : snapshot_(skin),
+          skin_(*skin),
+          metrics_(skin::MeasureFrame(*skin, skin::FrameKind::Fixed, kMenuBarHeight)),
           size_{kClient.width + metrics_.BorderLeft + metrics_.BorderRight,
                 kClient.height + metrics_.CaptionHeight + metrics_.MenuBarHeight +
                     metrics_.BorderBottom},
-          window_(size_.width, size_.height, Resolved(skin.Colours.ButtonFace, look_)),
+          window_(size_.width, size_.height, Resolved(skin->Colours.ButtonFace, look_)),
           caption_(14, true, &windowText_),
           font_(12, false, &windowText_),
           menuFont_(12, false, &menuText_) {
@@ -114,26 +115,26 @@ class Composer {
         state.Active = true;
         state.MaximiseBox = state.MinimiseBox = state.SystemMenu = true;
         state.Kind = skin::FrameKind::Fixed;
-        std::vector<skin::CaptionButton> buttons = skin::MakeCaptionButtons(skin_.CaptionButtons);
+        std::vector<skin::TCaptionButton> buttons = skin::MakeCaptionButtons(snapshot_);
         skin::PaintFrame(window_, skin_, metrics_, state, buttons, "Lexora电子版 2007", caption_,
                          icon_, look_);
         // The pointer rests on the close button.
-        for (const skin::CaptionButton& b : buttons) {
-            if (b.Visible && b.Button->Action == 0)
+        for (const skin::TCaptionButton& b : buttons) {
+            if (b.Visible && b.Button().Action == 0)
                 skin::DrawCaptionButton(window_, b, 3, icon_);
         }
     }
 
     void MenuBar(Rect band) {
-        std::vector<skin::MenuBarButton> buttons;
+        std::vector<skin::TMenuBarButton> buttons;
         for (const char* caption : {"功能", "设置", "换肤", "帮助"}) {
-            skin::MenuBarButton b;
+            skin::TMenuBarButton b;
             b.Caption = caption;
             buttons.push_back(b);
         }
         const Bitmap background =
             skin::PaintMenuBand(window_, band, skin_, true, buttons, font_, look_);
-        buttons[1].State = 2;  // its menu is open
+        buttons[1].State = skin::ElementState::Pressed;  // its menu is open
         skin::PaintMenuBarButton(window_, background, band, buttons[1], skin_, font_, look_);
         menuOrigin_ = buttons[1].Place;
     }
@@ -345,6 +346,7 @@ class Composer {
         return out;
     }
 
+    skin::SkinSnapshot snapshot_;
     const skin::SkinDefinition& skin_;
     PreviewLook look_;
     skin::FrameMetrics metrics_;
@@ -363,7 +365,7 @@ class Composer {
 
 }  // namespace
 
-Picture ComposePreview(const skin::SkinDefinition& skin) {
+Picture ComposePreview(const skin::SkinSnapshot& skin) {
     return Composer(skin).Compose();
 }
 

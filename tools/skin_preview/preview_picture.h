@@ -22,6 +22,6 @@ struct Picture {
     std::string menuText;
 };
 
-Picture ComposePreview(const skin::SkinDefinition& skin);
+Picture ComposePreview(const skin::SkinSnapshot& skin);
 
 }  // namespace preview
