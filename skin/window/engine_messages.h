@@ -18,6 +18,9 @@ enum EngineMessage : UINT {
     // Sent to ask whether a caption button whose Visibility is from 1000 to
     // 2000 shows: wParam the Visibility, lParam the Action; above 0 shows it.
     kButtonShownMessage = 0x3515,
+    // Opens the menu of the menu-bar button at the screen point in lParam;
+    // answers 0.
+    kOpenButtonMenuMessage = 0x3518,
     // A window already handled by a skin object answers 1.
     kAlreadySkinnedMessage = 0x3523,
     // With lParam kFrameSignature: paints the frame on the device context in
