@@ -71,7 +71,8 @@ UINT TSkinMenuBar::Command(const TMenuBarButton& button) const {
 void TSkinMenuBar::PaintBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
                              TextPainter& menuFont, const SystemLook& look) {
     band_ = band;
-    bandPicture_ = PaintMenuBand(window, band, skin, active, buttons_, menuFont, look);
+    bandPicture_ =
+        PaintMenuBand(window, MenuBand{band, active}, skin, buttons_, {}, menuFont, look);
 }
 
 void TSkinMenuBar::PaintButton(Bitmap& window, const TMenuBarButton& button,
