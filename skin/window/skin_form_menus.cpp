@@ -201,7 +201,7 @@ bool TSkinForm::FactsOfMenuItem(ULONG_PTR itemData, MenuItemFacts& item, Measure
             item.Enabled = system->Enabled;
             item.Checked = system->Checked;
             item.ImageIndex = static_cast<int>(system->Glyph);
-            rule = MeasureRule::SystemItem;
+            rule = MeasureRule::PopupItem;
             const auto& masks = data_->MenuGlyphs();
             if (!masks.empty()) {
                 glyphs = {{masks[0].Width(), masks[0].Height()}, masks, true};

@@ -29,13 +29,12 @@ bool XdoTool(const std::wstring& arguments) {
 bool MoveTo(POINT point) {
     const std::wstring at = std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
     return XdoTool(L"mousemove " + at) && WaitUntil(
-                                                 [&] {
-                                                     POINT cursor{};
-                                                     return GetCursorPos(&cursor) &&
-                                                            cursor.x == point.x &&
-                                                            cursor.y == point.y;
-                                                 },
-                                                 2000);
+                                              [&] {
+                                                  POINT cursor{};
+                                                  return GetCursorPos(&cursor) &&
+                                                         cursor.x == point.x && cursor.y == point.y;
+                                              },
+                                              2000);
 }
 
 bool PressKeys(const std::wstring& names) {
