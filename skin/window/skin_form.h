@@ -132,7 +132,7 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     void OpenButtonMenu(TMenuBarButton& button);
     void FilterMenuMessage(MSG& message);
     void OnMenuSelect(const ui::TMessage& m);
-    void CarryMenuLoopAnswer(const MenuLoopAnswer& answer, HWND menuWindow);
+    void CarryMenuLoopAnswer(const MenuLoopAnswer& answer);
     bool OpenAcceleratorButton(char32_t key);
     MenuItemSources ItemSources(const MenuImages* images) const;
     bool FactsOfMenuItem(ULONG_PTR itemData, MenuItemFacts& item, MeasureRule& rule,

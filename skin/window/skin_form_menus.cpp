@@ -22,10 +22,6 @@ MenuMetrics SystemMenuMetrics() {
     return {GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CXMENUCHECK)};
 }
 
-Point ScreenPoint(LPARAM lParam) {
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
 }  // namespace
 
 void TSkinForm::OpenButtonMenu(TMenuBarButton& button) {
@@ -55,6 +51,13 @@ void TSkinForm::OpenButtonMenu(TMenuBarButton& button) {
             openMenus_.push_back(std::make_unique<OwnerDrawnMenu>(subMenu));
             openRule_ = MeasureRule::MainMenuItem;
             MenuFilterHook hook([this](MSG& message) { FilterMenuMessage(message); });
+            // The menu opens with its first item selected. The Down key is
+            // posted before the menu's loop starts, so it is the loop's first
+            // key: posted from the filter while the loop looks at a key the
+            // user pressed, it would stand first in the queue, and the loop,
+            // which takes the first message of the key's kind off the queue,
+            // would drop it and see the user's key twice.
+            PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);
             chosen = static_cast<UINT>(
                 TrackPopupMenuEx(subMenu,
                                  TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD |
@@ -115,7 +118,7 @@ void TSkinForm::FilterMenuMessage(MSG& message) {
             facts.Kind = MenuLoopMessage::Other;
             break;
     }
-    CarryMenuLoopAnswer(tracking_.Filter(facts, menuBar_->Buttons()), message.hwnd);
+    CarryMenuLoopAnswer(tracking_.Filter(facts, menuBar_->Buttons()));
 }
 
 void TSkinForm::OnMenuSelect(const ui::TMessage& m) {
@@ -129,12 +132,10 @@ void TSkinForm::OnMenuSelect(const ui::TMessage& m) {
     facts.InDropDown =
         menu && menu == menuBar_->SubMenu(menuBar_->Buttons()[*tracking_.OpenButton()]);
     facts.OpensSubMenu = (flags & MF_POPUP) != 0;
-    CarryMenuLoopAnswer(tracking_.Filter(facts, menuBar_->Buttons()), nullptr);
+    CarryMenuLoopAnswer(tracking_.Filter(facts, menuBar_->Buttons()));
 }
 
-void TSkinForm::CarryMenuLoopAnswer(const MenuLoopAnswer& answer, HWND menuWindow) {
-    if (answer.PostFirstDown && menuWindow)
-        PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+void TSkinForm::CarryMenuLoopAnswer(const MenuLoopAnswer& answer) {
     if (answer.ClearMenuOpen)
         menuOpen_ = false;
     if (answer.SwitchTo && !switchTo_) {
@@ -181,6 +182,7 @@ bool TSkinForm::DrawMenuItem(const DRAWITEMSTRUCT& draw) {
     item.Enabled = !(draw.itemState & (ODS_GRAYED | ODS_DISABLED)) && item.Enabled;
     item.Checked = (draw.itemState & ODS_CHECKED) != 0 || item.Checked;
     MenuItemSources sources = ItemSources(images);
+    sources.RightToLeft = facts_.RightToLeft;
     if (TSkinPopupMenu* menuWindow = manager_->MenuWindow(WindowFromDC(draw.hDC))) {
         sources.Background = menuWindow->Background();
         sources.ClientOrigin = menuWindow->ClientOrigin();
