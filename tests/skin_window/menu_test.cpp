@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "skin/frame_metrics.h"
@@ -147,39 +149,72 @@ class MenuPixels : public SkinWindowTest {
     skin::SkinSnapshot skin_;
 };
 
-TEST_F(MenuPixels, EachSkinsMenuBandIsItsComposition) {
-    for (int index = 0; index < 5; ++index) {
-        SCOPED_TRACE(testing::Message() << "skin " << index);
-        UseSkin(index);
+// The band of a shown window with the program's menu bar, on the screen and
+// as composed; the buttons as the composition laid them out.
+struct BandSight {
+    int differences = -1;
+    std::vector<skin::TMenuBarButton> buttons;
+};
+
+class MenuBands : public MenuPixels {
+  protected:
+    BandSight LookAtBand(int skinIndex, bool rightToLeft) {
+        UseSkin(skinIndex);
         HMENU dropDown = nullptr;
         TestWindow w(Kind::Sizeable, L"SkinTestWindow", 60, 60);
+        if (rightToLeft) {
+            SetWindowLongW(w.Handle(), GWL_EXSTYLE,
+                           GetWindowLongW(w.Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+        }
         SetMenu(w.Handle(), MakeMenuBar(dropDown));
         w.Show();
-        ASSERT_NE(FrameOf(w), nullptr);
+        BandSight sight;
+        if (!FrameOf(w))
+            return sight;
         PumpMessages(120);
 
         const skin::SkinSnapshot skin = main->Skin();
         const SIZE size = w.WindowSize();
         const skin::FrameMetrics& m = FrameOf(w)->Metrics();
-        ASSERT_GT(m.MenuBarHeight, 0);
+        if (m.MenuBarHeight <= 0)
+            return sight;
         const Rect band = m.MenuBand({size.cx, size.cy});
-        std::vector<skin::TMenuBarButton> buttons(4);
+        sight.buttons.resize(4);
         const char* captions[] = {"功能", "设置", "换肤", "帮助"};
         for (int i = 0; i < 4; ++i)
-            buttons[i].Caption = captions[i];
+            sight.buttons[i].Caption = captions[i];
         Bitmap expected(size.cx, size.cy);
-        skin::PaintMenuBand(expected, {band, true, false}, *skin, buttons, {}, Manager().MenuFont(),
-                            look);
+        skin::PaintMenuBand(expected, {band, true, rightToLeft}, *skin, sight.buttons, {},
+                            Manager().MenuFont(), look);
         const RECT r = w.WindowRect();
         const Bitmap shown = skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
-        int differences = 0;
+        sight.differences = 0;
         for (int y = band.top; y < band.bottom; ++y) {
             for (int x = band.left; x < band.right; ++x)
-                differences += shown.At(x, y) != expected.At(x, y);
+                sight.differences += shown.At(x, y) != expected.At(x, y);
         }
-        EXPECT_EQ(differences, 0);
-        EXPECT_GT(buttons[3].Place.left, buttons[0].Place.right) << "the buttons were laid out";
+        return sight;
     }
+};
+
+TEST_F(MenuBands, EachSkinsMenuBandIsItsComposition) {
+    for (int index = 0; index < 5; ++index) {
+        SCOPED_TRACE(testing::Message() << "skin " << index);
+        const BandSight sight = LookAtBand(index, false);
+        ASSERT_EQ(sight.buttons.size(), 4u) << "a skinned frame with a menu band";
+        EXPECT_EQ(sight.differences, 0);
+        EXPECT_GT(sight.buttons[3].Place.left, sight.buttons[0].Place.right)
+            << "the buttons were laid out";
+    }
+}
+
+// A right-to-left window's band starts at its right end.
+TEST_F(MenuBands, ARightToLeftWindowsBandIsTheMirroredComposition) {
+    const BandSight sight = LookAtBand(0, true);
+    ASSERT_EQ(sight.buttons.size(), 4u) << "a skinned frame with a menu band";
+    EXPECT_EQ(sight.differences, 0);
+    EXPECT_LT(sight.buttons[3].Place.right, sight.buttons[0].Place.left)
+        << "the first button stands rightmost";
 }
 
 // One open drop-down per skin: its items are as high as the composition
@@ -261,6 +296,85 @@ TEST_F(MenuPixels, AnOpenDropDownIsItsComposition) {
         }
     }
     EXPECT_GT(withBackground, 0) << "a skin of the program has a menu picture";
+}
+
+// Real input through the X server (xdotool, as the user's keyboard and
+// mouse), while the test goes on pumping the window's messages until
+// `done` holds or the time is up.
+bool RealInputUntil(std::wstring arguments, const std::function<bool()>& done) {
+    std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi)) {
+        return false;
+    }
+    CloseHandle(pi.hThread);
+    const ULONGLONG due = GetTickCount64() + 5000;
+    while (!done() && GetTickCount64() < due)
+        PumpMessages(20);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hProcess);
+    return done();
+}
+
+HMENU g_openedMenu = nullptr;
+
+// Notes the menu that opened and closes it.
+void CALLBACK NoteOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow))
+        return;
+    g_openedMenu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    EndMenu();
+}
+
+bool Logged(const TestWindow& w, const std::string& line) {
+    return std::find(w.log.begin(), w.log.end(), line) != w.log.end();
+}
+
+// The program's captions carry no accelerators and each of its bar items
+// has a drop-down, so a window of the test's own has both.
+TEST_F(MenuPixels, AltAndALetterOpensItsMenuAndABarItemWithoutADropDownRunsItsCommand) {
+    UseSkin(0);
+    TestWindow w(Kind::Sizeable, L"SkinTestWindow", 60, 60);
+    HMENU bar = CreateMenu();
+    HMENU dropDown = CreatePopupMenu();
+    AppendMenuW(dropDown, MF_STRING, 300, L"一项");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), L"功能(&G)");
+    AppendMenuW(bar, MF_STRING, 301, L"命令(&C)");
+    SetMenu(w.Handle(), bar);
+    w.Show();
+    ASSERT_NE(FrameOf(w), nullptr);
+    PumpMessages(60);
+
+    g_openedMenu = nullptr;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 40, NoteOpenMenu);
+    EXPECT_TRUE(RealInputUntil(L"key alt+g", [] { return g_openedMenu != nullptr; }));
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_openedMenu, dropDown);
+    EXPECT_FALSE(Logged(w, "command 300")) << "only opened";
+
+    EXPECT_TRUE(RealInputUntil(L"key alt+c", [&] { return Logged(w, "command 301"); }));
+    w.log.clear();
+
+    // The same item clicked on the band.
+    const SIZE size = w.WindowSize();
+    const Rect band = FrameOf(w)->Metrics().MenuBand({size.cx, size.cy});
+    std::vector<skin::TMenuBarButton> buttons(2);
+    buttons[0].Caption = "功能(&G)";
+    buttons[1].Caption = "命令(&C)";
+    Bitmap scratch(size.cx, size.cy);
+    skin::PaintMenuBand(scratch, {band, true, false}, *main->Skin(), buttons, {},
+                        Manager().MenuFont(), look);
+    const RECT r = w.WindowRect();
+    const Rect& place = buttons[1].Place;
+    const std::wstring at = std::to_wstring(r.left + (place.left + place.right) / 2) + L" " +
+                            std::to_wstring(r.top + (place.top + place.bottom) / 2);
+    EXPECT_TRUE(
+        RealInputUntil(L"mousemove " + at + L" click 1", [&] { return Logged(w, "command 301"); }));
+    EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr) << "no menu opened";
 }
 
 }  // namespace
