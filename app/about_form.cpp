@@ -1,5 +1,6 @@
 #include "app/about_form.h"
 
+#include "app/resource_data.h"
 #include "resources/resource_ids.h"
 #include "ui/jpeg_decoder.h"
 
@@ -7,13 +8,8 @@ namespace {
 
 // A picture stored as a JPEG resource of the executable.
 pixels::Bitmap PictureResource(int id) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_RCDATA));
-    if (!found)
-        return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
-    auto picture = ui::DecodeJpeg(data, SizeofResource(module, found));
+    const std::span<const uint8_t> data = ResourceData(MAKEINTRESOURCEW(id));
+    auto picture = ui::DecodeJpeg(data.data(), data.size());
     return picture ? std::move(*picture) : pixels::Bitmap();
 }
 

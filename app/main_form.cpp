@@ -4,14 +4,20 @@
 
 #include "app/about_form.h"
 #include "app/executable_path.h"
+#include "app/messages.h"
 #include "app/options_menu.h"
 #include "app/options_menu_view.h"
+#include "app/resource_data.h"
 #include "app/run_key.h"
+#include "app/skin_menu.h"
+#include "app/skin_menu_view.h"
 #include "lookup/search_history.h"
 #include "resources/resource_ids.h"
+#include "skin/window/skin_engine.h"
 #include "store/connection_string.h"
 #include "ui/application.h"
 #include "ui/error_report.h"
+#include "ui/wide_text.h"
 
 using ui::akBottom;
 using ui::akLeft;
@@ -74,6 +80,7 @@ TForm1::TForm1(ui::TComponent& owner)
     CreateControls();
     CreateToolBar();
     CreateTrayIcon();
+    CreateSkin();
     OnCloseQuery = [this](ui::TComponent& sender, bool& canClose) {
         FormCloseQuery(sender, canClose);
     };
@@ -293,6 +300,37 @@ void TForm1::CreateTrayIcon() {
     TrayIcon1->Loaded();
 }
 
+TForm1::~TForm1() {
+    FreeOwnedComponents();
+}
+
+// The skin data as the window's design data gives it: active, its stored
+// skin the first of the five, which the store holds in menu order.
+void TForm1::CreateSkin() {
+    for (const wchar_t* name :
+         {L"SkinItem0", L"SkinItem1", L"SkinItem2", L"SkinItem3", L"SkinItem4"}) {
+        const std::span<const uint8_t> archive = ResourceData(name);
+        SkinStore1.Store().Add().ReadDataStream(
+            skin::MemoryStream(std::vector<uint8_t>(archive.begin(), archive.end())));
+    }
+    SkinData1 = std::make_unique<skin::TSkinData>(skin::window::SkinEngine::Instance().Services(
+        [](const std::string& text) { ShowPlainMessage(text); }));
+    skin::TSkinData& data = *SkinData1;
+    data.BeginReadingFormData();
+    data.SetActive(true);
+    data.DisableTag = 99;
+    data.SkinControls = skin::DefaultSkinControls();
+    data.Options = {skin::TSkinOption::xoPreview, skin::TSkinOption::xoToolbarBK};
+    data.ClassMap = skin::DefaultClassMap();
+    data.SkinFormtype = skin::TSkinFormType::sfMainform;
+    data.MenuUpdate = true;
+    data.MenuMerge = false;
+    const std::span<const uint8_t> stored = ResourceData(L"SkinStream");
+    skin::MemoryStream stream(std::vector<uint8_t>(stored.begin(), stored.end()));
+    data.ReadSkinStream(stream);
+    data.Loaded();
+}
+
 // The start-up sequence. Steps that belong to parts not built yet are left
 // out; the order of the others is fixed.
 void TForm1::FormCreate() {
@@ -302,23 +340,14 @@ void TForm1::FormCreate() {
     RichEdit1->Clear();
     OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
     settings::ReadOptions(Ini, options);
-    // Any other value leaves the skin the window was made with.
-    switch (savedSkin) {
-        case 0:
-            N3Click();
-            break;
-        case 1:
-            WindowsXP1Click();
-            break;
-        case 2:
-            N4Click();
-            break;
-        case 3:
-            N5Click();
-            break;
-        case 4:
-            WindowsVista1Click();
-            break;
+    // Any other value leaves the skin the window was made with. A settings
+    // file that refuses to take the choice back (a read-only one) leaves it
+    // unsaved without a word: the skin is on, and the rest of the start-up
+    // does not depend on it.
+    try {
+        SkinMenuView skins = SkinMenu();
+        settings::ApplySavedSkin(skins, savedSkin);
+    } catch (const settings::WriteError&) {
     }
     LoadHistories();
     TreeView1->Clear();
@@ -419,11 +448,31 @@ void TForm1::N28Click() {
     settings::ToggleAutostart(options, Ini, registry, ExecutablePath());
 }
 
-void TForm1::N3Click() {}
-void TForm1::WindowsXP1Click() {}
-void TForm1::N4Click() {}
-void TForm1::N5Click() {}
-void TForm1::WindowsVista1Click() {}
+SkinMenuView TForm1::SkinMenu() {
+    return SkinMenuView(*SkinData1, SkinStore1, {N3, WindowsXP1, N4, N5, WindowsVista1},
+                        [this]() -> settings::SettingsFile& { return ReopenIni(); });
+}
+
+void TForm1::ChooseSkin(int index) {
+    SkinMenuView skins = SkinMenu();
+    settings::ChooseSkin(skins, index);
+}
+
+void TForm1::N3Click() {
+    ChooseSkin(0);
+}
+void TForm1::WindowsXP1Click() {
+    ChooseSkin(1);
+}
+void TForm1::N4Click() {
+    ChooseSkin(2);
+}
+void TForm1::N5Click() {
+    ChooseSkin(3);
+}
+void TForm1::WindowsVista1Click() {
+    ChooseSkin(4);
+}
 
 void TForm1::N7Click() {
     for (ui::TForm* form : ui::Application().Forms()) {

@@ -4,8 +4,13 @@
 
 #include <string>
 
+#include <memory>
+
+#include "app/skin_menu_view.h"
 #include "lookup/entry_document.h"
 #include "settings/settings_file.h"
+#include "skin/skin_data.h"
+#include "skin/skin_store.h"
 #include "store/data_access.h"
 #include "tray/tray_icon.h"
 #include "ui/button.h"
@@ -28,6 +33,9 @@
 class TForm1 : public ui::TForm, protected store::DataAccess {
   public:
     explicit TForm1(ui::TComponent& owner);
+    // Frees its parts first: the frame of its skin, its tray icon and its
+    // menus go while the skin data and the settings are still there.
+    ~TForm1() override;
 
     ui::TToolBar* ToolBar1;
     ui::TToolButton *ToolButton7, *ToolButton2, *ToolButton1, *ToolButton9, *ToolButton5,
@@ -55,6 +63,10 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     ui::TSaveDialog* SaveDialog1;
     ui::TPrintDialog* PrintDialog1;
     TTrayIcon* TrayIcon1;
+    // The five skins the program carries, SkinItem0 to SkinItem4.
+    skin::TSkinStore SkinStore1;
+    // The program's current skin; every window wears it.
+    std::unique_ptr<skin::TSkinData> SkinData1;
 
   protected:
     void WMSysCommand(ui::TMessage& message) override;
@@ -64,6 +76,7 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void CreateMenus();
     void CreateToolBar();
     void CreateTrayIcon();
+    void CreateSkin();
     // A menu item under `parent` that runs `handler` when chosen.
     ui::TMenuItem* Item(ui::TMenuItem* parent, const char* name, const char* caption,
                         void (TForm1::*handler)());
@@ -93,6 +106,8 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void N23Click();
     void N28Click();
     // 换肤
+    SkinMenuView SkinMenu();
+    void ChooseSkin(int index);
     void N3Click();
     void WindowsXP1Click();
     void N4Click();

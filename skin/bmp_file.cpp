@@ -176,6 +176,37 @@ std::optional<Bitmap> ReadBmp(const uint8_t* data, size_t size) {
     return bitmap;
 }
 
+std::optional<Bitmap> ReadPackedDib(const uint8_t* data, size_t size) {
+    const Reader in(data, size);
+    if (!in.Has(0, 4))
+        return std::nullopt;
+    const uint32_t headerSize = in.U32(0);
+    if (!in.Has(0, headerSize))
+        return std::nullopt;
+    size_t pixelOffset = headerSize;
+    if (headerSize == 12) {
+        const uint32_t bpp = in.U16(10);
+        if (bpp <= 8)
+            pixelOffset += (size_t{1} << bpp) * 3;
+    } else if (headerSize >= 40) {
+        const uint32_t bpp = in.U16(14), compression = in.U32(16), used = in.U32(32);
+        if ((compression == 3 || compression == 6) && headerSize < 52)
+            pixelOffset += compression == 6 ? 16 : 12;
+        const uint32_t full = bpp <= 8 ? 1u << bpp : 0;
+        const uint32_t colours = bpp <= 8 && (used == 0 || used > full) ? full : used;
+        pixelOffset += size_t{colours} * 4;
+    } else {
+        return std::nullopt;
+    }
+    constexpr size_t kFileHeader = 14;
+    std::vector<uint8_t> file{'B', 'M'};
+    Put32(file, static_cast<uint32_t>(kFileHeader + size));
+    Put32(file, 0);
+    Put32(file, static_cast<uint32_t>(kFileHeader + pixelOffset));
+    file.insert(file.end(), data, data + size);
+    return ReadBmp(file);
+}
+
 std::vector<uint8_t> WriteBmp(const Bitmap& bitmap) {
     const int w = bitmap.Width(), h = bitmap.Height();
     const size_t stride = (static_cast<size_t>(w) * 3 + 3) / 4 * 4;

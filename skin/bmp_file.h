@@ -21,6 +21,10 @@ inline std::optional<Bitmap> ReadBmp(const std::vector<uint8_t>& file) {
     return ReadBmp(file.data(), file.size());
 }
 
+// A bitmap resource of an executable: a BMP file without its 14-byte file
+// header, the pixels right behind the header and the colour table.
+std::optional<Bitmap> ReadPackedDib(const uint8_t* data, size_t size);
+
 // A 24-bit bottom-up BMP file of the bitmap.
 std::vector<uint8_t> WriteBmp(const Bitmap& bitmap);
 

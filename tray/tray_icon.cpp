@@ -88,8 +88,9 @@ TTrayIcon::TTrayIcon(ui::TComponent& owner)
     auto* control = dynamic_cast<ui::TControl*>(&owner);
     if (control && control->Handle()) {
         ownerControl_ = control;
-        savedOwnerWndProc_ = control->WindowProc;
-        control->WindowProc = [this](ui::TMessage& m) { OwnerWndProc(m); };
+        ownerLink_ = ui::HandlerLink(
+            control->Handlers(),
+            [this](ui::TMessage& m, const ui::NextHandler& next) { OwnerWndProc(m, next); });
     }
 }
 
@@ -101,9 +102,7 @@ TTrayIcon::~TTrayIcon() {
     hoverPollTimer_.reset();
     icon_.reset();
     ui::Application().UnhookMainWindow(applicationHook_);
-    if (ownerControl_ && savedOwnerWndProc_)
-        ownerControl_->WindowProc = std::move(savedOwnerWndProc_);
-    savedOwnerWndProc_ = nullptr;
+    ownerLink_.Remove();
     TTrayIconHandler::Remove(iconId_);
 }
 
@@ -404,7 +403,7 @@ bool TTrayIcon::MinimizeStep(ui::TMessage& m) {
     return true;
 }
 
-void TTrayIcon::OwnerWndProc(ui::TMessage& m) {
+void TTrayIcon::OwnerWndProc(ui::TMessage& m, const ui::NextHandler& next) {
     if (m.Msg == WM_SHOWWINDOW && m.WParam == 1 && m.LParam == 0) {
         SetForegroundWindow(ui::Application().Handle());
         SetForegroundWindow(ownerControl_->Handle());
@@ -416,7 +415,7 @@ void TTrayIcon::OwnerWndProc(ui::TMessage& m) {
         if (MinimizeStep(m))
             return;
     }
-    savedOwnerWndProc_(m);
+    next(m);
 }
 
 void TTrayIcon::DoClick() {

@@ -131,7 +131,7 @@ class TTrayIcon : public ui::TComponent {
     void ClickDefaultItem();
     void HideMainForm();
     bool HookApplication(ui::TMessage& message);
-    void OwnerWndProc(ui::TMessage& message);
+    void OwnerWndProc(ui::TMessage& message, const ui::NextHandler& next);
     // Acts only with MinimizeToTray and an OnMinimizeToTray handler.
     bool MinimizeStep(ui::TMessage& message);
 
@@ -164,6 +164,7 @@ class TTrayIcon : public ui::TComponent {
     // The owner when it is a windowed control, kept from the start: while the
     // owner frees its components it no longer names itself their owner.
     ui::TControl* ownerControl_ = nullptr;
-    ui::TWndMethod savedOwnerWndProc_;
+    // In front of the owner's handlers while the component lives.
+    ui::HandlerLink ownerLink_;
     NOTIFYICONDATAW notifyData_;
 };

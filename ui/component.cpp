@@ -29,6 +29,18 @@ void TComponent::FreeOwnedComponents() {
     }
 }
 
+void TComponent::FreeComponent(TComponent* component) {
+    const auto found = std::find_if(owned_.begin(), owned_.end(),
+                                    [component](const auto& c) { return c.get() == component; });
+    if (found == owned_.end())
+        return;
+    std::unique_ptr<TComponent> freed = std::move(*found);
+    owned_.erase(found);
+    for (const auto& sibling : owned_)
+        sibling->Notification(freed.get());
+    freed->owner_ = nullptr;
+}
+
 std::vector<TComponent*> TComponent::Components() const {
     std::vector<TComponent*> out;
     out.reserve(owned_.size());

@@ -30,6 +30,10 @@ class TComponent : public TPersistent {
     // The owned component with that name (any letter case), or null.
     TComponent* FindComponent(std::string_view name) const;
 
+    // Frees `component`, which this one owns, before its time (its siblings
+    // are told, as when the owner frees it).
+    void FreeComponent(TComponent* component);
+
     // Told when a component owned by the same owner is about to be freed,
     // so that references to it can be dropped.
     virtual void Notification(TComponent* removed);

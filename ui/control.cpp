@@ -71,7 +71,6 @@ LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 TControl::TControl(TComponent& owner, TControl* parent) : TComponent(&owner), parent_(parent) {
-    WindowProc = [this](TMessage& m) { WndProc(m); };
     if (parent_) {
         parent_->children_.push_back(this);
         font_.Assign(parent_->font_);
@@ -190,6 +189,17 @@ void TControl::WndProc(TMessage& m) {
             for (TControl* child : children_)
                 child->ApplyAnchors();
             return;
+        case WM_SYSCOMMAND:
+            // F10, Alt and Alt with a letter pressed in a control open the
+            // menus of its window, which handles them (a skinned menu bar
+            // takes them there).
+            if (parent_ && (m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam != ' ') {
+                if (const HWND root = GetAncestor(handle_, GA_ROOT); root && root != handle_) {
+                    m.Result = SendMessageW(root, WM_SYSCOMMAND, m.WParam, m.LParam);
+                    return;
+                }
+            }
+            break;
         case WM_CONTEXTMENU:
             if (PopupMenu && PopupMenu->AutoPopup) {
                 POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};

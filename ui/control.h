@@ -2,8 +2,9 @@
 // from its window through a table of the thread that made it, and from
 // outside the widget layer through a window property; it answers to its
 // framework class name, carries its properties by name, and receives its
-// window's messages through WindowProc, a handler that other components may
-// put their own in front of.
+// window's messages through a chain of handlers: its own handling at the
+// end, and in front of it the links other components put there
+// (ui/handler_chain.h).
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "ui/color.h"
 #include "ui/component.h"
 #include "ui/font.h"
+#include "ui/handler_chain.h"
 #include "ui/message.h"
 #include "ui/win_handle.h"
 #include "ui/window_class.h"
@@ -71,8 +73,11 @@ class TControl : public TComponent {
     TPopupMenu* PopupMenu = nullptr;
     TNotifyEvent OnEnter;
 
-    // The handler of this control's messages; starts as the control's own.
-    TWndMethod WindowProc;
+    // The handlers of this control's messages: a component puts its own in
+    // front with a HandlerLink on this chain.
+    HandlerChain& Handlers() { return handlers_; }
+    // Runs a message through the handlers.
+    void WindowProc(TMessage& message) { handlers_.Dispatch(message); }
     intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
 
     void SetFocus();
@@ -119,6 +124,7 @@ class TControl : public TComponent {
 
     TControl* parent_;
     std::vector<TControl*> children_;
+    HandlerChain handlers_{[this](TMessage& m) { WndProc(m); }};
     HWND handle_ = nullptr;
     DefaultWindowProc defaultProc_;
 

@@ -135,7 +135,10 @@ TMenu::TMenu(TComponent& owner, HMENU handle)
 
 void TMenu::Changed() {
     if (WindowHandle) {
-        DrawMenuBar(WindowHandle);
+        // A menu shown elsewhere (a skinned frame's band) is not the system's
+        // to redraw: that would repaint the whole frame.
+        if (GetMenu(WindowHandle) == Handle())
+            DrawMenuBar(WindowHandle);
         if (TControl* form = TControl::FromHandle(WindowHandle))
             form->Perform(CM_MENUCHANGED);
     }

@@ -153,6 +153,12 @@ RECT RectInParent(HWND window) {
     return r;
 }
 
+HMENU MenuBar(HWND window) {
+    if (HMENU menu = GetMenu(window))
+        return menu;
+    return reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+}
+
 HWND WaitForMessageBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     do {

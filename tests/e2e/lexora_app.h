@@ -54,6 +54,9 @@ std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
 HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& text);
 // A window's rectangle in its parent's client area.
 RECT RectInParent(HWND window);
+// The menu a window shows in its menu bar: the window's menu, or, when a
+// skinned frame shows it as a band of its own, the menu the band shows.
+HMENU MenuBar(HWND window);
 // Waits for a message box (class "#32770") of a process with the caption
 // given; null when none shows in time.
 HWND WaitForMessageBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs = 15000);

@@ -35,12 +35,12 @@ class MainWindow : public ::testing::Test {
     }
     // Runs a menu command of the main window as a click on the item would.
     void ChooseMenuItem(int menuIndex, int itemIndex) {
-        const auto bar = probe->MenuItems(GetMenu(window));
+        const auto bar = probe->MenuItems(MenuBar(window));
         const auto items = probe->MenuItems(bar.at(menuIndex).subMenu);
         PostMessageW(window, WM_COMMAND, items.at(itemIndex).command, 0);
     }
     std::vector<MenuEntry> SubMenu(int index) {
-        return probe->MenuItems(probe->MenuItems(GetMenu(window)).at(index).subMenu);
+        return probe->MenuItems(probe->MenuItems(MenuBar(window)).at(index).subMenu);
     }
     LexoraApp app{Database::Fixture};
     HWND window = nullptr;
@@ -123,7 +123,7 @@ TEST_F(MainWindow, HasItsCaptionSizeAndLayout) {
 }
 
 TEST_F(MainWindow, MenuBarHoldsTheCommandsInOrder) {
-    HMENU bar = GetMenu(window);
+    HMENU bar = MenuBar(window);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(Captions(probe->MenuItems(bar)), (Texts{L"功能", L"设置", L"换肤", L"帮助"}));
     EXPECT_EQ(Captions(SubMenu(0)),

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <optional>
-
 #include "real_input.h"
 #include "running_program.h"
+#include "skinned_frame.h"
 
 namespace {
 
@@ -31,15 +30,22 @@ RECT WindowRect(HWND window) {
     return r;
 }
 
-// Clicks the minimise button of the main window once it is in front and in
-// place.
+// Clicks the minimise button of the main window's skinned frame (the first
+// skin's, which the first start puts on) once the window is in front.
 bool ClickMinimise(HWND window) {
-    std::optional<POINT> button;
-    return WaitUntil([&] {
-               return GetForegroundWindow() == window &&
-                      (button = CaptionPoint(window, HTMINBUTTON)).has_value();
-           }) &&
-           ClickAt(*button);
+    if (!WaitUntil([&] { return GetForegroundWindow() == window; }))
+        return false;
+    FrameShape shape;
+    shape.maximiseBox = shape.minimiseBox = true;
+    shape.menuBar = {"功能", "设置", "换肤", "帮助"};
+    shape.caption = "Lexora电子版 2007";
+    shape.maximised = IsZoomed(window) != FALSE;
+    const RECT r = WindowRect(window);
+    FrameLayout layout;
+    ComposeFrame(LoadProgramSkin(0), shape, {r.right - r.left, r.bottom - r.top}, true, &layout);
+    const skin::Rect button = layout.CaptionButton(2);
+    return ClickAt(
+        {r.left + (button.left + button.right) / 2, r.top + (button.top + button.bottom) / 2});
 }
 
 }  // namespace

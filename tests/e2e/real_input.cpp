@@ -26,6 +26,21 @@ bool XdoTool(const std::wstring& arguments) {
 
 }  // namespace
 
+bool MoveTo(POINT point) {
+    const std::wstring at = std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
+    return XdoTool(L"mousemove " + at) && WaitUntil(
+                                              [&] {
+                                                  POINT cursor{};
+                                                  return GetCursorPos(&cursor) &&
+                                                         cursor.x == point.x && cursor.y == point.y;
+                                              },
+                                              2000);
+}
+
+bool PressKeys(const std::wstring& names) {
+    return XdoTool(L"key --delay 40 " + names);
+}
+
 bool ClickAt(POINT point) {
     // Clicks come apart by more than the double-click time, as a user's
     // clicks on different things do; the system would join them otherwise.
@@ -33,16 +48,7 @@ bool ClickAt(POINT point) {
     const ULONGLONG due = lastClick + GetDoubleClickTime() + 50;
     if (GetTickCount64() < due)
         Sleep(static_cast<DWORD>(due - GetTickCount64()));
-    const std::wstring at = std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
-    if (!XdoTool(L"mousemove " + at))
-        return false;
-    const bool arrived = WaitUntil(
-        [&] {
-            POINT cursor{};
-            return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
-        },
-        2000);
-    if (!arrived || !XdoTool(L"click 1"))
+    if (!MoveTo(point) || !XdoTool(L"click 1"))
         return false;
     lastClick = GetTickCount64();
     return true;
@@ -52,15 +58,4 @@ POINT CentreOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-std::optional<POINT> CaptionPoint(HWND window, LRESULT hit) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int y = r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    for (int x = r.right - 1; x > r.left; --x) {
-        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit)
-            return POINT{x, y};
-    }
-    return std::nullopt;
 }

@@ -5,15 +5,16 @@
 
 #include <windows.h>
 
-#include <optional>
+#include <string>
 
 // Moves the pointer to a point of the screen and clicks the left button
 // there; false when the pointer did not get there.
 bool ClickAt(POINT point);
 
+// Moves the pointer there without clicking; false when it did not get there.
+bool MoveTo(POINT point);
+// Presses keys by their X names, one after the other ("Down Return").
+bool PressKeys(const std::wstring& names);
+
 // The middle of a window's rectangle on the screen.
 POINT CentreOf(HWND window);
-
-// A point of a window's caption where the window's hit test answers `hit`
-// (HTMINBUTTON, HTCLOSE), found from the right end of the caption.
-std::optional<POINT> CaptionPoint(HWND window, LRESULT hit);

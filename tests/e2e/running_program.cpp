@@ -71,7 +71,7 @@ bool RunningProgram::StartInTray(const std::wstring& arguments) {
 }
 
 std::vector<MenuEntry> RunningProgram::Menu(int index) {
-    return probe_->MenuItems(probe_->MenuItems(GetMenu(main_)).at(index).subMenu);
+    return probe_->MenuItems(probe_->MenuItems(MenuBar(main_)).at(index).subMenu);
 }
 
 void RunningProgram::Choose(int menu, int item) {

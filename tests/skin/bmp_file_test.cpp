@@ -123,3 +123,31 @@ TEST(BmpFile, RefusesMalformedFiles) {
     Put(gappy, 0, 4);
     EXPECT_FALSE(ReadBmp(MakeBmp(1, 1, 16, 3, gappy, pixel))) << "mask with a gap";
 }
+
+// A bitmap resource is the file without its 14-byte header: the pixels are
+// found behind the header, the bit-field masks and the colour table.
+TEST(BmpFile, ReadsBitmapResourcesAsTheFilesTheyCameFrom) {
+    const std::vector<uint8_t> twoColours = {0, 0, 0, 0, 255, 255, 255, 0};
+    const std::vector<uint8_t> palette16 = {1, 2, 3, 0, 10, 20, 30, 0};
+    std::vector<uint8_t> masks565;
+    Put(masks565, 0xF800, 4);
+    Put(masks565, 0x07E0, 4);
+    Put(masks565, 0x001F, 4);
+    const std::vector<std::vector<uint8_t>> files = {
+        MakeBmp(10, 2, 1, 0, twoColours, {0b10100000, 0b01000000, 0, 0, 0xFF, 0xC0, 0, 0}),
+        MakeBmp(3, 1, 4, 0, palette16, {0x01, 0x00, 0, 0}, 2),
+        MakeBmp(2, 1, 16, 3, masks565, {0x00, 0xF8, 0x1F, 0x00}),
+        MakeBmp(1, 1, 24, 0, {}, {1, 2, 3, 0}),
+        MakeBmp(1, 1, 32, 0, {}, {0x10, 0x20, 0x30, 0xFF}),
+    };
+    for (const auto& file : files) {
+        const auto expected = ReadBmp(file);
+        ASSERT_TRUE(expected);
+        const auto resource = skin::ReadPackedDib(file.data() + 14, file.size() - 14);
+        ASSERT_TRUE(resource);
+        EXPECT_EQ(*resource, *expected);
+    }
+    const auto good = MakeBmp(1, 1, 24, 0, {}, {1, 2, 3, 0});
+    for (size_t cut = 0; cut < good.size() - 14; ++cut)
+        EXPECT_FALSE(skin::ReadPackedDib(good.data() + 14, cut)) << "truncated to " << cut;
+}

@@ -88,6 +88,21 @@ TEST(Component, AnOwnerFreesItsPartsLastMadeFirstAndTellsTheOthers) {
                                                "free PopupMenu", "free TrayIcon"}));
 }
 
+TEST(Component, APartFreedBeforeItsTimeGoesOnceAndTheOthersAreTold) {
+    g_log.clear();
+    {
+        Root root;
+        Part* tray = Make<Part>(root, "TrayIcon");
+        Part* frame = Make<Part>(root, "Frame");
+        tray->Watch(frame);
+        root.FreeComponent(frame);
+        EXPECT_EQ(root.Components(), std::vector<TComponent*>{tray});
+        root.FreeComponent(frame);  // no longer its part: nothing happens
+    }
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"TrayIcon drops Frame", "free Frame", "free TrayIcon"}));
+}
+
 TEST(Font, DerivesPointsFromPixelsAndReportsChanges) {
     ui::TFont font;
     int changes = 0;

@@ -1,0 +1,35 @@
+// The skin engine's private window messages, which its parts send each
+// other and which a skinned window answers.
+#pragma once
+
+#include <windows.h>
+
+namespace skin::window {
+
+enum EngineMessage : UINT {
+    // Paints the frame now.
+    kPaintFrameMessage = 0x3502,
+    // Posted (wParam 0, lParam 1000) right after a frame object is attached:
+    // the frame completes its set-up.
+    kStartFrameMessage = 0x3503,
+    // Posted when a caption button of the skin's own is clicked; wParam is
+    // its Action.
+    kCaptionActionMessage = 0x3514,
+    // Sent to ask whether a caption button whose Visibility is from 1000 to
+    // 2000 shows: wParam the Visibility, lParam the Action; above 0 shows it.
+    kButtonShownMessage = 0x3515,
+    // A window already handled by a skin object answers 1.
+    kAlreadySkinnedMessage = 0x3523,
+    // With lParam kFrameSignature: paints the frame on the device context in
+    // wParam (when not 0) and answers kFrameSignature.
+    kPaintFrameOnMessage = 0x3524,
+    // With lParam kFrameSignature a skinned frame answers kFrameSignature.
+    kIsSkinnedFrameMessage = 0x3525,
+    // Sent by a frame to its own window (wParam 0, lParam kFrameSignature)
+    // after it started and after each refresh, for the other skinned parts.
+    kFrameReadyMessage = 0x3526,
+};
+
+constexpr LPARAM kFrameSignature = 16802;
+
+}  // namespace skin::window
