@@ -1,0 +1,129 @@
+#include "skin/window/skin_button.h"
+
+#include "skin/window/window_facts.h"
+#include "ui/message.h"
+
+namespace skin::window {
+namespace {
+
+bool IsSpace(const ui::TMessage& m) {
+    return m.WParam == VK_SPACE;
+}
+
+}  // namespace
+
+TSkinButton::TSkinButton(const ControlContext& context, SkinnedControlKind member)
+    : TSkinButton(context, MemberFacts{member}) {}
+
+TSkinButton::TSkinButton(const ControlContext& context, const MemberFacts& member)
+    : TSkinControl(context, member),
+      dropDown_(member.member == SkinnedControlKind::TSkinMenuButton) {}
+
+bool TSkinButton::BeforeMessage(ui::TMessage& m, const ui::NextHandler& next) {
+    if (PaintAlone(m))
+        return false;
+    switch (m.Msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const ButtonReaction r = tracker_.On(ButtonInput::ButtonDown, Focused(), Enabled());
+            if (r.takeFocus)
+                SetFocus(Window());
+            QuietPassOn(m, next);
+            PaintWindow(nullptr);
+            return false;
+        }
+        case WM_LBUTTONUP: {
+            const ButtonReaction r = tracker_.On(ButtonInput::ButtonUp, Focused(), Enabled());
+            if (!r.quietPassOn)
+                return true;
+            QuietPassOn(m, next);
+            if (IsWindowVisible(Window()))
+                Repaint();
+            return false;
+        }
+        default:
+            return TSkinControl::BeforeMessage(m, next);
+    }
+}
+
+void TSkinButton::QuietPassOn(ui::TMessage& m, const ui::NextHandler& next) {
+    SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
+    next(m);
+    SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
+}
+
+void TSkinButton::AfterMessage(ui::TMessage& m) {
+    const bool focused = Focused(), enabled = Enabled();
+    switch (m.Msg) {
+        case WM_KEYDOWN:
+            if (IsSpace(m))
+                React(tracker_.On(ButtonInput::SpaceDown, focused, enabled));
+            break;
+        case WM_KEYUP:
+            if (IsSpace(m))
+                React(tracker_.On(ButtonInput::SpaceUp, focused, enabled));
+            break;
+        case WM_MOUSEMOVE:
+            React(tracker_.On(ButtonInput::PointerMove, focused, enabled));
+            break;
+        case WM_MOUSELEAVE:
+            React(tracker_.On(ButtonInput::PointerLeave, focused, enabled));
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case ui::CM_FOCUSCHANGED:
+        case ui::CM_DIALOGKEY:
+            React(tracker_.On(ButtonInput::FocusChanged, focused, enabled));
+            break;
+        case WM_ENABLE:
+        case ui::CM_ENABLEDCHANGED:
+            React(tracker_.On(ButtonInput::EnabledChanged, focused, enabled));
+            break;
+        case WM_SETTEXT:
+            React(tracker_.On(ButtonInput::TextChanged, focused, enabled));
+            break;
+        case BM_SETSTATE:
+        case BM_SETCHECK:
+            // The dialog manager's own press (Enter, a mnemonic), or a new
+            // check mark.
+            Repaint();
+            break;
+        default:
+            break;
+    }
+}
+
+void TSkinButton::React(const ButtonReaction& reaction) {
+    if (reaction.trackLeave) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
+        TrackMouseEvent(&track);
+    }
+    if (reaction.repaint)
+        Repaint();
+}
+
+PushButtonFacts TSkinButton::Facts(const SkinDefinition& skin) {
+    PushButtonFacts f;
+    f.state = StateNow();
+    f.caption = Caption();
+    f.dropDown = dropDown_;
+    f.fontColour = FontColour();
+    ButtonBackgroundFacts background;
+    const std::string className = Control() ? Control()->ClassName() : ClassNameOf(Window());
+    background.className = className;
+    background.tag = Control() ? Control()->Tag : 0;
+    background.transparentOption = HasOption(TSkinOption::xoTransparent);
+    background.parentColour = ParentColour();
+    f.background = PushButtonBackground(background, skin);
+    f.focusRect = !HasOption(TSkinOption::xoNoFocusRect);
+    f.rightToLeft = (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    return f;
+}
+
+void TSkinButton::DrawControl(HDC dc, Rect place, const SkinDefinition& skin) {
+    Bitmap picture(place.Width(), place.Height());
+    PaintPushButton(picture, place, Facts(skin), skin, Font(Ampersand::MarksAccelerator), Look());
+    Blit(dc, picture, place);
+}
+
+}  // namespace skin::window
