@@ -4,8 +4,11 @@
 //   - attaching and starting a frame object: from the window hook's call to
 //     the end of the start message, the first skinned paint included;
 //   - one skin switch: from the command (the skin data's load from the
-//     store) to the end of the refresh pass over the window and its repaint,
-//     the quarter second the manager waits before the pass left out.
+//     store) to the end of the refresh pass over the window, every skinned
+//     control refreshed, and its repaint, the quarter second the manager
+//     waits before the pass left out;
+//   - painting the whole window once, frame, menu band and every control,
+//     skinned and then, side by side in the same run, unskinned.
 //
 //   skin_window_bench ARCHIVE...
 #include <windows.h>
@@ -146,11 +149,35 @@ int main(int argc, char** argv) {
             }));
         }
     }
+    // The whole window painted at once, as after it was uncovered, in turns
+    // skinned and unskinned.
+    const auto paint = [&] {
+        return Milliseconds([&] {
+            RedrawWindow(form->Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            Pump();
+        });
+    };
+    std::vector<double> skinnedPaints, plainPaints;
+    for (int run = 0; run < kRuns; ++run) {
+        data.SetActive(true);
+        manager.RunPendingCommand();
+        Pump();
+        skinnedPaints.push_back(paint());
+        data.SetActive(false);
+        manager.RunPendingCommand();
+        Pump();
+        plainPaints.push_back(paint());
+    }
+
     std::printf("  attaching and starting a frame, first paint included  %.1f ms (median of %d)\n",
                 Median(attaches), kRuns);
     for (size_t skin = 0; skin < switches.size(); ++skin) {
-        std::printf("  one switch to SkinItem%zu, refresh and repaint         %.1f ms\n", skin,
+        std::printf("  one switch to SkinItem%zu, every control refreshed     %.1f ms\n", skin,
                     Median(switches[skin]));
     }
+    const double skinned = Median(skinnedPaints), plain = Median(plainPaints);
+    std::printf("  painting the window once: skinned %.1f ms, unskinned %.1f ms, ratio %.2f\n",
+                skinned, plain, skinned / plain);
     return 0;
 }

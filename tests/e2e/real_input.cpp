@@ -29,13 +29,12 @@ bool XdoTool(const std::wstring& arguments) {
 bool MoveTo(POINT point) {
     const std::wstring at = std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
     return XdoTool(L"mousemove " + at) && WaitUntil(
-                                                 [&] {
-                                                     POINT cursor{};
-                                                     return GetCursorPos(&cursor) &&
-                                                            cursor.x == point.x &&
-                                                            cursor.y == point.y;
-                                                 },
-                                                 2000);
+                                              [&] {
+                                                  POINT cursor{};
+                                                  return GetCursorPos(&cursor) &&
+                                                         cursor.x == point.x && cursor.y == point.y;
+                                              },
+                                              2000);
 }
 
 bool PressKeys(const std::wstring& names) {
@@ -53,6 +52,14 @@ bool ClickAt(POINT point) {
         return false;
     lastClick = GetTickCount64();
     return true;
+}
+
+bool DragTo(POINT from, POINT to) {
+    if (!MoveTo(from) || !XdoTool(L"mousedown 1"))
+        return false;
+    for (int step = 1; step <= 4; ++step)
+        MoveTo({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
+    return XdoTool(L"mouseup 1");
 }
 
 POINT CentreOf(HWND window) {
