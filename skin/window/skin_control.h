@@ -55,6 +55,8 @@ class TSkinControl {
     // After a skin switch: the new button face, and a repaint.
     virtual void Refresh();
 
+    // What the classification made this object.
+    SkinnedControlKind Member() const { return member_.member; }
     HWND Window() const { return window_; }
     ui::TControl* Control() const { return control_; }
     bool SkinOn() const { return skinOn_; }
