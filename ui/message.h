@@ -13,8 +13,8 @@ struct TMessage {
     intptr_t Result = 0;
 };
 
-// A message handler. A control's WindowProc holds one; another component may
-// put its own in front of it (keeping the old one to call and to give back).
+// A message handler: a control's own handling, at the end of its chain of
+// handlers (ui/handler_chain.h).
 using TWndMethod = std::function<void(TMessage&)>;
 
 // Notifications of the widget layer itself, in the private range of

@@ -108,6 +108,7 @@ void TSkinForm::Attach(TSkinData& data) {
     if (facts_.CaptionStyleMode && show_ != ShowState::Minimised)
         SetStyleBits(0, WS_CAPTION);
     MeasureFrame();
+    ApplyFaceColour();
     if (menuBar) {
         const auto* form = dynamic_cast<ui::TForm*>(form_);
         menuBar_ = std::make_unique<TSkinMenuBar>(window_, form ? form->Menu() : nullptr);
@@ -171,26 +172,20 @@ void TSkinForm::Start() {
     if (form_)
         controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
     HandOverControls();
-    const bool first = state_ == SkinState::Attached;
-    if (first && frameSkinned_) {
+    bool resized = false;
+    if (state_ == SkinState::Attached && frameSkinned_) {
         const LONG style = GetWindowLongW(window_, GWL_STYLE);
         if (!(style & WS_CHILD) && facts_.Kind != FrameKind::NoCaption &&
             show_ != ShowState::Minimised) {
             state_ = SkinState::Resizing;
             ResizeToSkinnedFrame(false);
-            state_ = SkinState::Running;
-            if (show_ == ShowState::Maximised) {
-                SetWindowPos(
-                    window_, nullptr, 0, 0, 0, 0,
-                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-            } else {
-                BuildRegion();
-            }
+            resized = true;
         }
     }
     state_ = SkinState::Running;
     // The frame was not painted while it waited for its start.
-    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    if (!resized)
+        RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
     if (active_)
         StartHoverTimer();
@@ -227,48 +222,55 @@ void TSkinForm::ResizeToSkinnedFrame(bool refreshing) {
             }
         }
     }
+    // The outline first, without a repaint: the resize paints the frame once.
+    SetOutline(size, false);
     SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                  SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | activation);
 }
 
-void TSkinForm::BuildRegion() {
-    if (!frameSkinned_ || state_ == SkinState::Destroyed || !skin_)
-        return;
-    RECT r;
-    GetWindowRect(window_, &r);
-    const Size size = SizeOf(r);
-    if (size.width * size.height == 0)
-        return;
-    if (size == regionSize_ && state_ != SkinState::Refreshing)
+void TSkinForm::SetOutline(Size size, bool repaint) {
+    if (!frameSkinned_ || !skin_ || size.width * size.height == 0)
         return;
     OwnedRegion region = RegionOf(BuildWindowOutline(*skin_, metrics_, facts_.Kind, size, active_));
     // The system owns the region once the window has it.
-    if (region && SetWindowRgn(window_, region.get(), TRUE))
+    if (region && SetWindowRgn(window_, region.get(), repaint))
         region.release();
     regionSize_ = size;
+}
+
+void TSkinForm::BuildRegion() {
+    if (state_ == SkinState::Destroyed)
+        return;
+    RECT r;
+    GetWindowRect(window_, &r);
+    if (SizeOf(r) != regionSize_)
+        SetOutline(SizeOf(r), true);
+}
+
+void TSkinForm::ApplyFaceColour() {
+    if (!form_ || !data_)
+        return;
+    if (!savedColor_)
+        savedColor_ = form_->Color();
+    form_->SetColor(ResolveColour(data_->Skin()->Colours.ButtonFace, manager_->Look()));
 }
 
 void TSkinForm::Refresh() {
     if (!data_ || state_ != SkinState::Running)
         return;
-    const SkinState before = state_;
     state_ = SkinState::Refreshing;
-    if (form_) {
-        if (!savedColor_)
-            savedColor_ = form_->Color();
-        form_->SetColor(ResolveColour(skin_->Colours.ButtonFace, manager_->Look()));
+    ApplyFaceColour();
+    if (form_)
         controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
-    }
     HandOverControls();
     faceBrush_.reset();
-    if (frameSkinned_) {
+    if (frameSkinned_)
         ResizeToSkinnedFrame(true);
-        BuildRegion();
-    }
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
-    state_ = before;
-    RedrawWindow(window_, nullptr, nullptr,
-                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    state_ = SkinState::Running;
+    // The resize painted the frame; the client area and the controls, in
+    // their new colours, once.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::Unhook() {

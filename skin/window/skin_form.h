@@ -97,7 +97,13 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     void HandOverControls();
     void ReadWindowFacts();
     void ResizeToSkinnedFrame(bool refreshing);
+    // The window's outline for a window of this size.
+    void SetOutline(Size size, bool repaint);
+    // The outline again when the window's size is not the one it was made
+    // for.
     void BuildRegion();
+    // A form takes the skin's button face as its colour.
+    void ApplyFaceColour();
     void UpdateShowState();
     void SetStyleBits(LONG add, LONG remove);
     void SetActive(bool active);

@@ -57,7 +57,9 @@ CaptionState TSkinForm::CaptionStateNow() const {
 }
 
 void TSkinForm::PaintFrame(HDC dc) {
-    if ((state_ != SkinState::Running && state_ != SkinState::Refreshing) || !skin_ || !data_ ||
+    if ((state_ != SkinState::Running && state_ != SkinState::Refreshing &&
+         state_ != SkinState::Resizing) ||
+        !skin_ || !data_ ||
         !manager_ || facts_.Kind == FrameKind::NoCaption) {
         return;
     }
