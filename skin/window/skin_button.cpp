@@ -53,34 +53,33 @@ void TSkinButton::QuietPassOn(ui::TMessage& m, const ui::NextHandler& next) {
 }
 
 void TSkinButton::AfterMessage(ui::TMessage& m) {
-    const bool focused = Focused(), enabled = Enabled();
     switch (m.Msg) {
         case WM_KEYDOWN:
             if (IsSpace(m))
-                React(tracker_.On(ButtonInput::SpaceDown, focused, enabled));
+                On(ButtonInput::SpaceDown);
             break;
         case WM_KEYUP:
             if (IsSpace(m))
-                React(tracker_.On(ButtonInput::SpaceUp, focused, enabled));
+                On(ButtonInput::SpaceUp);
             break;
         case WM_MOUSEMOVE:
-            React(tracker_.On(ButtonInput::PointerMove, focused, enabled));
+            On(ButtonInput::PointerMove);
             break;
         case WM_MOUSELEAVE:
-            React(tracker_.On(ButtonInput::PointerLeave, focused, enabled));
+            On(ButtonInput::PointerLeave);
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case ui::CM_FOCUSCHANGED:
         case ui::CM_DIALOGKEY:
-            React(tracker_.On(ButtonInput::FocusChanged, focused, enabled));
+            On(ButtonInput::FocusChanged);
             break;
         case WM_ENABLE:
         case ui::CM_ENABLEDCHANGED:
-            React(tracker_.On(ButtonInput::EnabledChanged, focused, enabled));
+            On(ButtonInput::EnabledChanged);
             break;
         case WM_SETTEXT:
-            React(tracker_.On(ButtonInput::TextChanged, focused, enabled));
+            On(ButtonInput::TextChanged);
             break;
         case BM_SETSTATE:
         case BM_SETCHECK:
@@ -93,7 +92,10 @@ void TSkinButton::AfterMessage(ui::TMessage& m) {
     }
 }
 
-void TSkinButton::React(const ButtonReaction& reaction) {
+void TSkinButton::On(ButtonInput input) {
+    // The focus and the enabled state are asked only for the messages that
+    // change the look: each is a question to the window server.
+    const ButtonReaction reaction = tracker_.On(input, Focused(), Enabled());
     if (reaction.trackLeave) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
         TrackMouseEvent(&track);

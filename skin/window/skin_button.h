@@ -24,7 +24,7 @@ class TSkinButton : public TSkinControl {
     void DrawControl(HDC dc, Rect place, const SkinDefinition& skin) override;
 
   private:
-    void React(const ButtonReaction& reaction);
+    void On(ButtonInput input);
     // Passes the message on with the window's redraw switched off, so that
     // the control's own painting of its new state never shows.
     void QuietPassOn(ui::TMessage& m, const ui::NextHandler& next);

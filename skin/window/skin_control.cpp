@@ -73,6 +73,7 @@ void TSkinControl::AttachControl(ui::TControl& control, bool changeColor) {
             parentBackgroundCleared_ = true;
         }
         savedColor_ = control.Color();
+        savedParentColor_ = control.ParentColor();
         control.SetColor(ResolveColour(Skin()->Colours.ButtonFace, Look()));
     }
     InvalidateRect(window_, nullptr, TRUE);
@@ -104,7 +105,11 @@ void TSkinControl::RestoreLook() {
     if (parentBackgroundCleared_)
         control_->SetParentBackground(true);
     parentBackgroundCleared_ = false;
-    if (savedColor_)
+    // A control that showed its parent's colour does so again, whatever
+    // colour the parent has by now.
+    if (savedParentColor_)
+        control_->SetParentColor(true);
+    else if (savedColor_)
         control_->SetColor(*savedColor_);
     savedColor_.reset();
 }

@@ -127,6 +127,7 @@ class TSkinControl {
     LifeState life_ = LifeState::Detached;
     bool changeColor_ = false;
     std::optional<ui::TColor> savedColor_;
+    bool savedParentColor_ = false;
     bool parentBackgroundCleared_ = false;
 
     bool paintFailed_ = false;

@@ -59,8 +59,7 @@ CaptionState TSkinForm::CaptionStateNow() const {
 void TSkinForm::PaintFrame(HDC dc) {
     if ((state_ != SkinState::Running && state_ != SkinState::Refreshing &&
          state_ != SkinState::Resizing) ||
-        !skin_ || !data_ ||
-        !manager_ || facts_.Kind == FrameKind::NoCaption) {
+        !skin_ || !data_ || !manager_ || facts_.Kind == FrameKind::NoCaption) {
         return;
     }
     TextPainter* captionFont = data_->CaptionFont();

@@ -4,8 +4,9 @@
 // button, over which the bar then draws the button's image and caption.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 

@@ -281,12 +281,11 @@ TEST(TraySettings, AFileOfAnotherEditorKeepsItsShapeAndLoadsWithoutGaps) {
     EXPECT_TRUE(DropDownEntries(program.Ui().keywordBox).empty());
     EXPECT_EQ(DropDownEntries(program.Ui().initialsBox), (Texts{L"HLDJ"}));
     ASSERT_EQ(program.Close(), 0u);
-    EXPECT_EQ(
-        program.ReadIni(),
-        GbkBytes(L"; mine\n[KeyWord_List]\nItem1=\nItem2=\nItem3=\nItem4=\nItem11=十一\n"
-                 L"Item5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n[S_List]\nItem1=HLDJ\n"
-                 L"Item2=\nItem3=\nItem4=\nItem5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n"
-                 L"[Setup]\nSkin=0\n"));
+    EXPECT_EQ(program.ReadIni(),
+              GbkBytes(L"; mine\n[KeyWord_List]\nItem1=\nItem2=\nItem3=\nItem4=\nItem11=十一\n"
+                       L"Item5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n[S_List]\nItem1=HLDJ\n"
+                       L"Item2=\nItem3=\nItem4=\nItem5=\nItem6=\nItem7=\nItem8=\nItem9=\nItem10=\n"
+                       L"[Setup]\nSkin=0\n"));
 }
 
 TEST(TraySettings, AClosingThatCannotSaveTheHistoriesSaysSoAndStillEnds) {

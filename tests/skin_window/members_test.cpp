@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "controls_form.h"
@@ -119,8 +120,9 @@ class OtherLibrariesForm : public ui::TForm {
 // A window without a widget object holding bare system controls.
 struct BareControls {
     explicit BareControls(const TestWindow& w) {
-        const auto make = [&](const wchar_t* cls, DWORD style, RECT r, const wchar_t* text = L"") {
-            return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+        const auto make = [&](const wchar_t* cls, DWORD style, RECT r, const wchar_t* text = L"",
+                              DWORD exStyle = 0) {
+            return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                                    r.right - r.left, r.bottom - r.top, w.Handle(), nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         };
@@ -128,7 +130,7 @@ struct BareControls {
         check = make(L"Button", BS_AUTOCHECKBOX, {10, 10, 130, 34}, L"选中 Check");
         radio = make(L"Button", BS_AUTORADIOBUTTON, {140, 10, 260, 34}, L"单选 Radio");
         split = make(L"Button", BS_SPLITBUTTON, {270, 10, 380, 34}, L"More");
-        edit = make(L"Edit", WS_BORDER, {10, 44, 150, 68}, L"text");
+        edit = make(L"Edit", 0, {10, 44, 150, 68}, L"text", WS_EX_CLIENTEDGE);
         combo = make(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, {160, 44, 300, 200});
         bar = make(L"ScrollBar", SBS_VERT, {380, 44, 397, 200});
         tabs = make(WC_TABCONTROLW, 0, {10, 80, 300, 160});
@@ -167,8 +169,13 @@ std::vector<std::string> Differences(HWND window, const Bitmap& expected, skin::
     std::vector<std::string> out;
     for (int y = area.top; y < area.bottom && out.size() < 5; ++y) {
         for (int x = area.left; x < area.right && out.size() < 5; ++x) {
-            if (shown.At(x, y) != expected.At(x, y))
-                out.push_back(std::to_string(x) + "," + std::to_string(y));
+            if (shown.At(x, y) != expected.At(x, y)) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%d,%d: %06X, not %06X", x, y,
+                              static_cast<unsigned>(shown.At(x, y) & 0xFFFFFF),
+                              static_cast<unsigned>(expected.At(x, y) & 0xFFFFFF));
+                out.push_back(text);
+            }
         }
     }
     return out;
@@ -179,8 +186,8 @@ class MembersTest : public SkinWindowTest {
     MembersTest() {
         AddSkinData();
         for (const char* line : {"TTestAdvPage=advpagecontrol", "TTestTrackBar=trackbar",
-                                  "TTestDatePicker=datetimepicker", "TTestProgress=progress",
-                                  "TTestGrid=scrollbar", "TTestPanel=panel"})
+                                 "TTestDatePicker=datetimepicker", "TTestProgress=progress",
+                                 "TTestGrid=scrollbar", "TTestPanel=panel"})
             main->ClassMap.push_back(line);
         UseSkin(1);
     }
@@ -197,6 +204,9 @@ class MembersTest : public SkinWindowTest {
     OtherLibrariesForm* ShowForm() {
         auto* form = ui::Make<OtherLibrariesForm>(application);
         form->Show();
+        // Beside the test window, so that neither covers the other.
+        SetWindowPos(form->Handle(), nullptr, 450, 390, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SetForegroundWindow(form->Handle());
         SetCursorPos(1010, 750);
         PumpMessages(150);
@@ -234,10 +244,14 @@ TEST_F(MembersTest, BareControlsGetTheMembersOfTheBareWindowTable) {
         HWND window;
         K member;
     } rows[] = {
-        {"check box", bare.check, K::TSkinCheckBox}, {"radio button", bare.radio, K::TSkinRadioButton},
-        {"split button", bare.split, K::TSkinMenuButton}, {"edit", bare.edit, K::TSkinEdit},
-        {"combo box", bare.combo, K::TSkinComBox},   {"scroll bar", bare.bar, K::TSkinSizer},
-        {"tab control", bare.tabs, K::TSkinTab},     {"TProgressBar", bare.progress, K::TSkinProgress},
+        {"check box", bare.check, K::TSkinCheckBox},
+        {"radio button", bare.radio, K::TSkinRadioButton},
+        {"split button", bare.split, K::TSkinMenuButton},
+        {"edit", bare.edit, K::TSkinEdit},
+        {"combo box", bare.combo, K::TSkinComBox},
+        {"scroll bar", bare.bar, K::TSkinSizer},
+        {"tab control", bare.tabs, K::TSkinTab},
+        {"TProgressBar", bare.progress, K::TSkinProgress},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -266,9 +280,9 @@ TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
     };
     struct Row {
         const char* name;
-        HWND frame;
         HWND window;
-        std::function<void()> change;  // a state the user or the program gives it
+        std::function<void()> change;   // a state the user or the program gives it
+        std::function<bool()> changed;  // the member's facts show it
         Compose compose;
         bool bordersOnly = false;  // the control paints its inside itself
     };
@@ -284,72 +298,73 @@ TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
         static_cast<skin::window::TSkinTrackBar*>(SkinOf(form->Handle(), form->track->Handle()));
     auto* tabSet =
         static_cast<skin::window::TSkinTab*>(SkinOf(form->Handle(), form->tabSet->Handle()));
-    auto* date = static_cast<skin::window::TSkinEdit*>(SkinOf(form->Handle(), form->date->Handle()));
+    auto* date =
+        static_cast<skin::window::TSkinEdit*>(SkinOf(form->Handle(), form->date->Handle()));
     auto* player =
         static_cast<skin::window::TSkinMP*>(SkinOf(form->Handle(), form->player->Handle()));
     for (const void* p : std::initializer_list<const void*>{check, tabs, progress, bar, edit,
-                                                             upDown, track, tabSet, date, player})
+                                                            upDown, track, tabSet, date, player})
         ASSERT_NE(p, nullptr);
 
     const Row rows[] = {
-        {"check box", w.Handle(), bare.check,
-         [&] { SendMessageW(bare.check, BM_SETCHECK, BST_CHECKED, 0); },
+        {"check box", bare.check, [&] { SendMessageW(bare.check, BM_SETCHECK, BST_CHECKED, 0); },
+         [&] { return check->Facts().mark == skin::CheckMark::Checked; },
          [&, font = painter(bare.check)](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(check->Facts().mark, skin::CheckMark::Checked);
              skin::PaintToggleButton(b, r, check->Facts(), s, *font, look);
          }},
-        {"tab control", w.Handle(), bare.tabs,
-         [&] { SendMessageW(bare.tabs, TCM_SETCURSEL, 1, 0); },
+        {"tab control", bare.tabs, [&] { SendMessageW(bare.tabs, TCM_SETCURSEL, 1, 0); },
+         [&] { return tabs->Facts().selected == 1; },
          [&, font = painter(bare.tabs)](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(tabs->Facts().selected, 1);
              skin::PaintTabControl(b, r, tabs->Facts(), s, *font, look);
          }},
-        {"progress bar", w.Handle(), bare.progress,
-         [&] { SendMessageW(bare.progress, PBM_SETPOS, 75, 0); },
+        {"progress bar", bare.progress, [&] { SendMessageW(bare.progress, PBM_SETPOS, 75, 0); },
+         [&] { return progress->Facts().position == 75; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(progress->Facts().position, 75);
              skin::PaintProgressBar(b, r, progress->Facts(), s, look);
          }},
-        {"scroll bar", w.Handle(), bare.bar,
-         [&] { SetScrollPos(bare.bar, SB_CTL, 70, TRUE); },
+        {"scroll bar", bare.bar, [&] { SetScrollPos(bare.bar, SB_CTL, 70, TRUE); },
+         [&] { return bar->Facts().bar.ThumbStart > bar->Facts().arrow; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
              skin::PaintScrollBarWindow(b, r, bar->Facts(), s, look);
          }},
-        {"header", w.Handle(), bare.header,
+        {"header", bare.header,
          [&] { SendMessageW(bare.header, WM_MOUSEMOVE, 0, MAKELPARAM(30, 8)); },
+         [&] { return heading->Facts().hot == 0; },
          [&, font = painter(bare.header)](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(heading->Facts().hot, 0);
              skin::PaintHeader(b, r, heading->Facts(), s, *font, look);
          }},
-        {"up-down", form->Handle(), form->upDown->Handle(),
+        {"up-down", form->upDown->Handle(),
          [&] { SendMessageW(form->upDown->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 25)); },
+         [&] { return upDown->Facts().hot == skin::UpDownHalf::Second; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(upDown->Facts().hot, skin::UpDownHalf::Second);
              skin::PaintUpDown(b, r, upDown->Facts(), s, look);
          }},
-        {"track bar", form->Handle(), form->track->Handle(),
+        {"track bar", form->track->Handle(),
          [&] { SendMessageW(form->track->Handle(), TBM_SETPOS, TRUE, 60); },
+         [&] { return SendMessageW(form->track->Handle(), TBM_GETPOS, 0, 0) == 60; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
              skin::PaintTrackBar(b, r, track->Facts(), s, look);
          }},
-        {"tab set", form->Handle(), form->tabSet->Handle(),
+        {"tab set", form->tabSet->Handle(),
          [&] { SendMessageW(form->tabSet->Handle(), TCM_SETCURSEL, 2, 0); },
+         [&] { return tabSet->Facts().selected == 2; },
          [&, font = painter(form->tabSet->Handle())](Bitmap& b, skin::Rect r,
-                                                      const skin::SkinDefinition& s) {
+                                                     const skin::SkinDefinition& s) {
              skin::PaintTabSet(b, r, tabSet->Facts(), s, *font, look);
          }},
-        {"media player", form->Handle(), form->player->Handle(),
+        {"media player", form->player->Handle(),
          [&] { SendMessageW(form->player->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 10)); },
+         [&] { return player->Panel().Facts(true).hot == 1; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
-             EXPECT_EQ(player->Panel().Facts(true).hot, 1);
              skin::PaintMediaPlayer(b, r, player->Panel().Facts(true), s, look);
          }},
-        {"edit", w.Handle(), bare.edit, [&] { SetFocus(bare.edit); },
+        {"edit", bare.edit, [&] { SetFocus(bare.edit); },
+         [&] { return edit->Facts().look == skin::Look::Hot; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
              skin::PaintDateTimePicker(b, r, edit->Facts(), s, look);
          },
          true},
-        {"date-time picker", form->Handle(), form->date->Handle(), [] {},
+        {"date-time picker", form->date->Handle(), [] {}, [&] { return true; },
          [&](Bitmap& b, skin::Rect r, const skin::SkinDefinition& s) {
              skin::PaintDateTimePicker(b, r, date->Facts(), s, look);
          },
@@ -361,8 +376,11 @@ TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
             for (const Row& row : rows) {
                 SCOPED_TRACE(testing::Message()
                              << row.name << ", skin " << index << (changed ? ", changed" : ""));
-                if (changed)
+                if (changed) {
                     row.change();
+                    PumpMessages(60);
+                    EXPECT_TRUE(row.changed()) << "the change shows in the facts";
+                }
                 PumpMessages(60);
                 const skin::Rect place = skin::window::WindowPlace(row.window);
                 Bitmap expected(place.Width(), place.Height());
@@ -375,8 +393,7 @@ TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
                                   std::vector<std::string>{});
                     }
                 } else {
-                    EXPECT_EQ(Differences(row.window, expected, place),
-                              std::vector<std::string>{});
+                    EXPECT_EQ(Differences(row.window, expected, place), std::vector<std::string>{});
                 }
             }
         }
