@@ -83,8 +83,12 @@ void TSkinButton::AfterMessage(ui::TMessage& m) {
             break;
         case BM_SETSTATE:
         case BM_SETCHECK:
-            // The dialog manager's own press (Enter, a mnemonic), or a new
-            // check mark.
+        case BM_SETSTYLE:
+        case WM_UPDATEUISTATE:
+            // The system's button paints itself at once, not through
+            // WM_PAINT, when the dialog manager presses it (Enter, a
+            // mnemonic), makes it the default or shows its accelerators,
+            // and at a new check mark.
             Repaint();
             break;
         default:

@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "dictionary_window.h"
@@ -44,13 +45,19 @@ bool AnswersSkinned(HWND window) {
 }
 
 // A push button's face without its caption, as the skin composes it for a
-// button of `window`'s size in its normal look.
+// button of `window`'s size, in its normal look or, when it has the focus,
+// its focused look.
 Bitmap ButtonFace(HWND window, const skin::SkinDefinition& skin) {
     const skin::window::Win32SystemLook look;
     RECT r;
     GetWindowRect(window, &r);
     const skin::Rect place{0, 0, r.right - r.left, r.bottom - r.top};
     skin::PushButtonFacts f;
+    // The focused button shows the focused look.
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    f.state.Focused = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) &&
+                      thread.hwndFocus == window;
     f.background = skin::ResolveColour(skin.Colours.ButtonFace, look);
     skin::window::GdiTextPainter font(skin::window::MenuLogFont(),
                                       skin::window::Ampersand::MarksAccelerator);
@@ -59,19 +66,30 @@ Bitmap ButtonFace(HWND window, const skin::SkinDefinition& skin) {
     return picture;
 }
 
-// Whether the strips 3 pixels wide along the edges of the button on the
-// screen are the skin's face (the caption and the focus stay inside them).
-bool EdgesAreTheSkins(HWND button, const skin::SkinDefinition& skin) {
+// Where the strips 3 pixels wide along the edges of the button on the
+// screen differ from the skin's face (the caption and the focus stay inside
+// them); at most five points, with the colours shown and composed.
+std::vector<std::string> EdgeDifferences(HWND button, const skin::SkinDefinition& skin) {
     const Bitmap shown = Shown(button);
     const Bitmap face = ButtonFace(button, skin);
-    for (int y = 0; y < shown.Height(); ++y) {
-        for (int x = 0; x < shown.Width(); ++x) {
+    std::vector<std::string> out;
+    for (int y = 0; y < shown.Height() && out.size() < 5; ++y) {
+        for (int x = 0; x < shown.Width() && out.size() < 5; ++x) {
             const bool edge = x < 3 || y < 3 || x >= shown.Width() - 3 || y >= shown.Height() - 3;
-            if (edge && shown.At(x, y) != face.At(x, y))
-                return false;
+            if (edge && shown.At(x, y) != face.At(x, y)) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%d,%d: %06X, not %06X", x, y,
+                              static_cast<unsigned>(shown.At(x, y) & 0xFFFFFF),
+                              static_cast<unsigned>(face.At(x, y) & 0xFFFFFF));
+                out.push_back(text);
+            }
         }
     }
-    return true;
+    return out;
+}
+
+bool EdgesAreTheSkins(HWND button, const skin::SkinDefinition& skin) {
+    return EdgeDifferences(button, skin).empty();
 }
 
 bool SamePixels(const Bitmap& a, const Bitmap& b) {
@@ -214,7 +232,8 @@ TEST_F(SkinnedControls, AMessageBoxsButtonAndTheSaveDialogsControlsWearTheSkin) 
     const HWND ok = FindWindowExW(box, nullptr, L"Button", nullptr);
     ASSERT_NE(ok, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return AnswersSkinned(ok); }));
-    EXPECT_TRUE(WaitUntil([&] { return EdgesAreTheSkins(ok, *skins[0]); }));
+    EXPECT_TRUE(WaitUntil([&] { return EdgesAreTheSkins(ok, *skins[0]); }))
+        << ::testing::PrintToString(EdgeDifferences(ok, *skins[0]));
     DismissMessageBox(box);
 
     ui->SetBoxText(ui->keywordBox, L"按图索骥");
@@ -234,7 +253,8 @@ TEST_F(SkinnedControls, AMessageBoxsButtonAndTheSaveDialogsControlsWearTheSkin) 
     for (const int id : {IDOK, IDCANCEL}) {
         EXPECT_TRUE(WaitUntil([&] { return AnswersSkinned(GetDlgItem(dialog, id)); })) << id;
         EXPECT_TRUE(WaitUntil([&] { return EdgesAreTheSkins(GetDlgItem(dialog, id), *skins[0]); }))
-            << id;
+            << id << " "
+            << ::testing::PrintToString(EdgeDifferences(GetDlgItem(dialog, id), *skins[0]));
     }
     int combos = 0;
     for (HWND combo : ChildWindows(dialog, L"ComboBox")) {
