@@ -47,24 +47,21 @@ class RandomOperations : public ::testing::Test {
         return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) != 0;
     }
     // Dismisses the message boxes the program shows; the texts of those
-    // that are not its confirmations.
+    // that are not its confirmations ("确认").
     void DismissMessages() {
         for (;;) {
-            HWND box = WaitForMessageBox(app.ProcessId(), L"确认", 30);
-            if (!box) {
-                HWND other = nullptr;
-                for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w && !other;
-                     w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(w, &owner);
-                    if (owner == app.ProcessId() && IsWindowVisible(w))
-                        other = w;
-                }
-                if (!other)
-                    return;
-                unexpected.push_back(WindowText(other) + L": " + MessageBoxText(other));
-                box = other;
+            HWND box = nullptr;
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w && !box;
+                 w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == app.ProcessId() && IsWindowVisible(w))
+                    box = w;
             }
+            if (!box)
+                return;
+            if (WindowText(box) != L"确认")
+                unexpected.push_back(WindowText(box) + L": " + MessageBoxText(box));
             DismissMessageBox(box);
         }
     }
