@@ -40,9 +40,10 @@ dist: windows
 	@echo "dist/Lexora/ is ready: $$(ls dist/Lexora | tr '\n' ' ')"
 
 # Every fuzz target for FUZZ_SECONDS each, one at a time, built with clang
-# in $(BUILD)/fuzz; FUZZ_TARGETS=lzh_fuzz runs only that one.
-FUZZ_SECONDS := 60
-FUZZ_TARGETS :=
+# in $(BUILD)/fuzz; FUZZ_TARGETS=lzh_fuzz runs only that one. Both may come
+# from the environment too (FUZZ_SECONDS=600 make fuzz).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 fuzz:
 	@scripts/setup $(ROOT) --fuzz
 	@cmake -S . -B $(ROOT)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

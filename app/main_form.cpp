@@ -353,6 +353,9 @@ void TForm1::FormCreate() {
     TreeView1->Clear();
     OpenConnection();  // stays open after start-up
     BuildBrowseTree();
+    // The connection stays open, but the whole file it has read through its
+    // memory map need not stay in memory with it.
+    Conn->ReleaseMemory();
     if (StartedWithSlashC() && N23->Checked())
         ui::Application().ShowMainForm = false;
     SavedNote = Memo1->Text();

@@ -2,6 +2,8 @@
 // unsaved-note guard, the two searches, the browse tree and the note save.
 #include "app/main_form.h"
 
+#include <vector>
+
 #include "app/messages.h"
 #include "lookup/entry_document.h"
 #include "lookup/entry_view.h"
@@ -86,15 +88,32 @@ void TForm1::BuildBrowseTree() {
             InvalidateRect(tree, nullptr, TRUE);
         }
     } redraw{TreeView1->Handle()};
+    // The letters go in before their idioms: the system's tree view may
+    // check a new node's parent by walking the nodes in the order they were
+    // inserted, which behind thousands of idioms makes the build quadratic.
+    std::vector<HTREEITEM> letterNodes;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        ui::Application().ProcessMessages();
-        if (letter == 'I' || letter == 'U' || letter == 'V')
-            continue;
-        HTREEITEM node = TreeView1->AddChild(nullptr, std::string(1, letter), 0);
-        Rs->Open(store::BrowseLetterStatement(letter));
-        for (; !Rs->eof(); Rs->movenext())
-            TreeView1->AddChild(node, text::Trim(Rs->Fields("ChengYu").Value()), 0);
-        Rs->close();
+        if (letter != 'I' && letter != 'U' && letter != 'V')
+            letterNodes.push_back(TreeView1->AddChild(nullptr, std::string(1, letter), 0));
+    }
+    size_t filled = 0;
+    try {
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            ui::Application().ProcessMessages();
+            if (letter == 'I' || letter == 'U' || letter == 'V')
+                continue;
+            HTREEITEM node = letterNodes[filled++];
+            Rs->Open(store::BrowseLetterStatement(letter));
+            for (; !Rs->eof(); Rs->movenext())
+                TreeView1->AddChild(node, text::Trim(Rs->Fields("ChengYu").Value()), 0);
+            Rs->close();
+        }
+    } catch (...) {
+        // A failing letter ends the tree, as if no later letter had been
+        // inserted.
+        for (size_t i = filled; i < letterNodes.size(); ++i)
+            TreeView1->DeleteNode(letterNodes[i]);
+        throw;
     }
 }
 

@@ -6,9 +6,9 @@
 
 namespace lookup {
 
-// Replaces the view's content with the document: the view's base font for
-// every character, then each run's size, weight and colour, and the name
-// line centred. The caret ends at the start.
+// Replaces the view's content with the document in one rich text stream: the
+// view's face for every character, each run's size, weight and colour, and
+// the name line centred. The caret ends at the start.
 void ShowEntry(ui::TRichEdit& view, const EntryDocument& doc);
 
 }  // namespace lookup

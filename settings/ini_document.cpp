@@ -1,5 +1,7 @@
 #include "settings/ini_document.h"
 
+#include <algorithm>
+
 #include "text/gbk_text.h"
 #include "text/text_rules.h"
 #include "text/utf8.h"
@@ -135,12 +137,19 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
 }
 
 std::string IniDocument::ToBytes() const {
-    std::string out;
-    if (encoding_ == FileEncoding::Utf8WithBom)
-        out += kUtf8Bom;
+    std::string body;
     for (const Line& line : lines_)
-        out += line.bytes + line.end;
-    return out;
+        body += line.bytes + line.end;
+    // A UTF-8 file that no longer shows itself as UTF-8 (a value with a
+    // two-byte character such as "ǜ" was written into it) would be read as
+    // GBK next time, every Chinese character garbled; the byte order mark
+    // keeps it UTF-8. Text of ASCII alone reads the same either way.
+    const bool needsMark =
+        encoding_ == FileEncoding::Utf8 && !LooksLikeUtf8(body) &&
+        std::ranges::any_of(body, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (encoding_ == FileEncoding::Utf8WithBom || needsMark)
+        return std::string(kUtf8Bom) + body;
+    return body;
 }
 
 size_t IniDocument::FindSection(std::string_view section) const {

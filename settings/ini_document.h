@@ -32,7 +32,8 @@ class IniDocument {
     // section at the end of the document.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
-    // The document as the bytes of a file, in its encoding.
+    // The document as the bytes of a file, in its encoding. A UTF-8 document
+    // whose text would no longer be taken for UTF-8 gets a byte order mark.
     std::string ToBytes() const;
 
     FileEncoding Encoding() const { return encoding_; }

@@ -9,7 +9,6 @@
 #include "settings/ini_document.h"
 #include "text/gbk_text.h"
 #include "text/text_rules.h"
-#include "text/utf8.h"
 #include "text/utf8_path.h"
 
 namespace settings {
@@ -102,20 +101,6 @@ std::optional<int> ParseInteger(std::string_view s) {
     return ParseDecimal(s);
 }
 
-std::string CutToGbkLength(std::string s, size_t maxBytes) {
-    size_t length = 0;
-    for (size_t pos = 0; pos < s.size();) {
-        const size_t start = pos;
-        text::utf8::Next(s, pos);
-        length += text::gbk::ByteLength(std::string_view(s).substr(start, pos - start));
-        if (length > maxBytes) {
-            s.resize(start);
-            break;
-        }
-    }
-    return s;
-}
-
 }  // namespace
 
 WriteError::WriteError(const std::string& path)
@@ -133,7 +118,7 @@ std::string SettingsFile::ReadString(std::string_view section, std::string_view 
     std::optional<std::string> value;
     if (bytes)
         value = IniDocument::FromBytes(*bytes).Value(section, key);
-    return CutToGbkLength(value ? std::move(*value) : std::string(defaultValue), kMaxReadLength);
+    return text::gbk::LimitBytes(value ? *value : defaultValue, kMaxReadLength);
 }
 
 int SettingsFile::ReadInteger(std::string_view section, std::string_view key,

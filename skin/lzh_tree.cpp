@@ -24,8 +24,9 @@ LzhTree::LzhTree() {
 void LzhTree::SetParentOfSon(int node) {
     const int child = son_[node];
     prnt_[child] = static_cast<uint16_t>(node);
-    if (child < T)
-        prnt_[child + 1] = static_cast<uint16_t>(node);
+    // For a leaf this sets its one entry again: cheaper than a branch that
+    // goes either way.
+    prnt_[child + (child < T ? 1 : 0)] = static_cast<uint16_t>(node);
 }
 
 void LzhTree::Reconst() {

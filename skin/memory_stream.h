@@ -25,6 +25,9 @@ class MemoryStream {
     // Writes at the position, overwriting or extending, and advances.
     void Write(std::span<const uint8_t> bytes);
 
+    // Makes room for `size` bytes in all, so that writes up to that size
+    // never move the bytes.
+    void Reserve(size_t size) { bytes_.reserve(size); }
     // Empties the stream; the position returns to 0.
     void Clear();
     void Rewind() { position_ = 0; }

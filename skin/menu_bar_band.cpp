@@ -8,6 +8,14 @@ namespace skin {
 namespace {
 
 constexpr int kSystemButtonShadow = 16;
+constexpr int kBandCaptionButton = 100;
+constexpr int kStartWithoutPicture = 6;
+constexpr int kNarrowBandStart = 12;
+constexpr int kCaptionRoom = 10;
+
+const TSkinObject* BarPicture(const SkinDefinition& skin) {
+    return skin.MenuBar && !skin.MenuBar->Image.Empty() ? skin.MenuBar.get() : nullptr;
+}
 
 void DrawCaption(Bitmap& window, const TMenuBarButton& b, const SkinDefinition& skin,
                  TextPainter& menuFont, const SystemLook& look) {
@@ -22,28 +30,48 @@ void TMenuBarButton::Paint(NcElementHost& frame) const {
     frame.PaintMenuBarButton(*this);
 }
 
-Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
-                     std::vector<TMenuBarButton>& buttons, TextPainter& menuFont,
-                     const SystemLook& look) {
-    int x = band.left;
-    if (skin.MenuBar && !skin.MenuBar->Image.Empty()) {
-        DrawObjectState(window, band, *skin.MenuBar, active ? 1 : 2);
-        const int start = skin.MenuBar->LeftWidth + 4;
-        x += band.Width() < start ? 12 : start;
-    } else {
-        FillRect(window, band, ColourToPixel(ResolveColour(skin.Colours.Menubar, look)));
-        x += 6;
-    }
-    Bitmap background = Crop(window, band);
+int MenuBandStart(const MenuBand& band, const SkinDefinition& skin) {
+    const TSkinObject* picture = BarPicture(skin);
+    if (!picture)
+        return kStartWithoutPicture;
+    const int start = band.RightToLeft ? picture->RightWidth + 8 : picture->LeftWidth + 4;
+    return band.Place.Width() < start ? kNarrowBandStart : start;
+}
+
+void LayOutMenuBar(std::span<TMenuBarButton> buttons, const MenuBand& band, int start,
+                   const TextPainter& menuFont) {
+    const Rect r = band.Place;
+    int offset = start;
     for (TMenuBarButton& b : buttons) {
         if (!b.Visible) {
             b.Place = {};
             continue;
         }
-        const int width = b.Caption.empty() ? 0 : menuFont.Measure(b.Caption).width + 10;
-        b.Place = {x, band.top, x + width, band.bottom - 1};
-        x += width;
-        DrawCaption(window, b, skin, menuFont, look);
+        const int width = b.Caption.empty() ? 0 : menuFont.Measure(b.Caption).width + kCaptionRoom;
+        b.Place = band.RightToLeft
+                      ? Rect{r.right - offset - width, r.top, r.right - offset, r.bottom - 1}
+                      : Rect{r.left + offset, r.top, r.left + offset + width, r.bottom - 1};
+        offset += width;
+    }
+}
+
+Bitmap PaintMenuBand(Bitmap& window, const MenuBand& band, const SkinDefinition& skin,
+                     std::span<TMenuBarButton> buttons,
+                     std::span<const TCaptionButton> captionButtons, TextPainter& menuFont,
+                     const SystemLook& look) {
+    if (const TSkinObject* picture = BarPicture(skin))
+        DrawObjectState(window, band.Place, *picture, band.Active ? 1 : 2);
+    else
+        FillRect(window, band.Place, ColourToPixel(ResolveColour(skin.Colours.Menubar, look)));
+    Bitmap background = Crop(window, band.Place);
+    LayOutMenuBar(buttons, band, MenuBandStart(band, skin), menuFont);
+    for (const TMenuBarButton& b : buttons) {
+        if (b.Visible)
+            DrawCaption(window, b, skin, menuFont, look);
+    }
+    for (const TCaptionButton& b : captionButtons) {
+        if (b.Visible && b.Button().Visibility == kBandCaptionButton && !b.Place.Empty())
+            DrawCaptionButton(window, b, 1, Bitmap());
     }
     return background;
 }

@@ -2,10 +2,11 @@
 // top-level menu item.
 #pragma once
 
+#include <span>
 #include <string>
-#include <vector>
 
 #include "pixels/bitmap.h"
+#include "skin/caption_buttons.h"
 #include "skin/geometry.h"
 #include "skin/nc_element.h"
 #include "skin/skin_definition.h"
@@ -28,16 +29,36 @@ class TMenuBarButton : public TNcElement {
     void Paint(NcElementHost& frame) const override;
 };
 
+// The band as the frame paints it.
+struct MenuBand {
+    Rect Place;  // window coordinates
+    bool Active = true;
+    bool RightToLeft = false;
+};
+
+// Where the first button starts, counted from the band's left end (its
+// right end for a right-to-left menu): the menu-bar picture's LeftWidth + 4
+// (RightWidth + 8 for a right-to-left menu), or 12 when the band is
+// narrower than that; 6 without a picture.
+int MenuBandStart(const MenuBand& band, const SkinDefinition& skin);
+
+// Places the visible buttons one after the other from `start`, left to
+// right (right to left for a right-to-left menu): each as wide as its
+// caption and 10 more (nothing for an empty caption) and one less than the
+// band high. An invisible button gets an empty place.
+void LayOutMenuBar(std::span<TMenuBarButton> buttons, const MenuBand& band, int start,
+                   const TextPainter& menuFont);
+
 // Paints the band: the menu-bar picture (state 1 active, 2 inactive) over
 // it, tiled when its Tile is 1, or the Menubar colour without one; then lays
-// the visible buttons out from the start (the picture's LeftWidth + 4, or 12
-// when the band is narrower than that; 6 without a picture), each as wide as
-// its caption and 10 more, one less than the band high, and draws their
-// captions centred: MenuBarText, or the system's button shadow when
-// disabled. Answers the band's background as painted before the captions,
-// for repainting single buttons.
-Bitmap PaintMenuBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
-                     std::vector<TMenuBarButton>& buttons, TextPainter& menuFont,
+// the buttons out and draws their captions centred: MenuBarText, or the
+// system's button shadow when disabled; last the caption buttons that stand
+// in the band (Visibility 100: a maximised MDI child's), magenta
+// transparent. Answers the band's background as painted before the
+// captions, for repainting single buttons.
+Bitmap PaintMenuBand(Bitmap& window, const MenuBand& band, const SkinDefinition& skin,
+                     std::span<TMenuBarButton> buttons,
+                     std::span<const TCaptionButton> captionButtons, TextPainter& menuFont,
                      const SystemLook& look);
 
 // A button after a change of state, over the band as PaintMenuBand left it

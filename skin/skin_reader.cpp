@@ -47,6 +47,7 @@ bool TSkinReader::ReadArchive(MemoryStream& archive) {
         return false;
 
     MemoryStream payload;
+    payload.Reserve(static_cast<size_t>(std::max(size, 0)));
     TLZH().Decode(
         size, [&](std::span<const uint8_t> bytes) { payload.Write(bytes); },
         [&](std::span<uint8_t> buffer) { return archive.Read(buffer); });

@@ -1,5 +1,6 @@
-// The system's numbers for the hit codes and system commands that the frame
-// rules answer with, so that the window half hands them on unchanged.
+// The system's numbers for the hit codes, system commands and keys that the
+// frame and menu rules look at or answer with, so that the window half hands
+// them on unchanged.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,16 @@ enum class SystemCommand : uint32_t {
     Close = 0xF060,
     KeyMenu = 0xF100,
     Restore = 0xF120,
+};
+
+// The virtual keys the menus' keyboard rules look at.
+enum class VirtualKey : uint32_t {
+    Return = 0x0D,
+    Menu = 0x12,  // Alt
+    Escape = 0x1B,
+    Left = 0x25,
+    Right = 0x27,
+    Down = 0x28,
 };
 
 }  // namespace skin

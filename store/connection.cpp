@@ -61,6 +61,13 @@ void Connection::Open(const std::string& connStr) {
     path_ = path;
 }
 
+void Connection::ReleaseMemory() {
+    if (!db_)
+        return;
+    sqlite3_exec(db_.get(), "pragma mmap_size = 0", nullptr, nullptr, nullptr);
+    sqlite3_db_release_memory(db_.get());
+}
+
 void Connection::close() {
     db_.reset();
     path_.clear();

@@ -21,6 +21,10 @@ class Connection {
 
     bool IsOpen() const { return db_ != nullptr; }
 
+    // Gives back the memory map of the file and the cached pages, for a
+    // connection that stays open unused: it reads through calls from then on.
+    void ReleaseMemory();
+
     // The open database, shared with the record sets that run on it.
     const std::shared_ptr<sqlite3>& Database() const;
 

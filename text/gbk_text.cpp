@@ -82,6 +82,20 @@ void AppendEncoded(std::string& out, char32_t cp) {
     out += '?';
 }
 
+// Appends the encoding of the character at `pos` of a UTF-8 text and moves
+// `pos` behind it. A byte that starts no character becomes "?", here as in
+// every count of a text's bytes.
+void AppendCharacter(std::string& out, std::string_view utf8Text, size_t& pos) {
+    const size_t start = pos;
+    const char32_t cp = utf8::Next(utf8Text, pos);
+    if (cp == utf8::kReplacement && pos == start + 1 &&
+        static_cast<unsigned char>(utf8Text[start]) >= 0x80) {
+        out += '?';
+    } else {
+        AppendEncoded(out, cp);
+    }
+}
+
 char32_t FourByteToUnicode(uint32_t b1, uint32_t index) {
     if (b1 >= 0x90 && b1 <= 0xE3) {
         const char32_t cp = 0x10000 + (index - kSupplementaryBase);
@@ -103,16 +117,8 @@ char32_t FourByteToUnicode(uint32_t b1, uint32_t index) {
 std::string FromUtf8(std::string_view utf8Text) {
     std::string out;
     out.reserve(utf8Text.size());
-    for (size_t pos = 0; pos < utf8Text.size();) {
-        const size_t start = pos;
-        const char32_t cp = utf8::Next(utf8Text, pos);
-        if (cp == utf8::kReplacement && pos == start + 1 &&
-            static_cast<unsigned char>(utf8Text[start]) >= 0x80) {
-            out += '?';
-        } else {
-            AppendEncoded(out, cp);
-        }
-    }
+    for (size_t pos = 0; pos < utf8Text.size();)
+        AppendCharacter(out, utf8Text, pos);
     return out;
 }
 
@@ -158,7 +164,7 @@ std::string LimitBytes(std::string_view utf8Text, size_t maxBytes) {
     size_t pos = 0;
     while (pos < utf8Text.size()) {
         size_t next = pos;
-        AppendEncoded(encoded, utf8::Next(utf8Text, next));
+        AppendCharacter(encoded, utf8Text, next);
         if (encoded.size() > maxBytes)
             break;
         pos = next;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "ui/error_report.h"
 #include "ui/menu.h"
@@ -16,6 +17,11 @@ namespace {
 // The control whose window CreateWindowEx is making right now: the window's
 // first messages arrive before it can be told its object otherwise.
 thread_local TControl* g_creating = nullptr;
+
+// The controls of this thread's windows. The window property holds the same
+// for readers outside the widget layer, but reading it asks the window
+// server, which is far too slow for every message; this table does not.
+thread_local std::unordered_map<HWND, TControl*> g_controlOfWindow;
 
 bool IsColorMessage(UINT msg) {
     return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
@@ -42,7 +48,7 @@ LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         // its class's own handling alone.
         wchar_t cls[64];
         GetClassNameW(window, cls, 64);
-        return CallWindowProcW(DefaultProcOf(cls), window, msg, wParam, lParam);
+        return DefaultProcOf(cls)(window, msg, wParam, lParam);
     }
     TMessage message{msg, wParam, lParam, 0};
     try {
@@ -88,7 +94,8 @@ TControl::~TControl() {
 }
 
 TControl* TControl::FromHandle(HWND window) {
-    return window ? static_cast<TControl*>(GetPropW(window, PropertyName())) : nullptr;
+    const auto it = g_controlOfWindow.find(window);
+    return it != g_controlOfWindow.end() ? it->second : nullptr;
 }
 
 const wchar_t* TControl::PropertyName() {
@@ -126,6 +133,7 @@ void TControl::CreateWnd(const wchar_t* windowClass, DWORD style, DWORD exStyle,
 
 void TControl::Attach(HWND window) {
     handle_ = window;
+    g_controlOfWindow[window] = this;
     SetPropW(window, PropertyName(), this);
     wchar_t cls[64];
     GetClassNameW(window, cls, 64);
@@ -136,6 +144,7 @@ void TControl::Detach() {
     if (!handle_)
         return;
     RemovePropW(handle_, PropertyName());
+    g_controlOfWindow.erase(handle_);
     handle_ = nullptr;
 }
 
@@ -146,7 +155,7 @@ intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
 }
 
 void TControl::DefaultHandler(TMessage& m) {
-    m.Result = handle_ ? CallWindowProcW(defaultProc_, handle_, m.Msg, m.WParam, m.LParam) : 0;
+    m.Result = handle_ ? defaultProc_(handle_, m.Msg, m.WParam, m.LParam) : 0;
 }
 
 bool TControl::Reflect(TMessage& m) {

@@ -1,8 +1,10 @@
 // A control: a widget object wrapping one system window. The object is found
-// from its window through a window property, answers to its framework class
-// name, carries its properties by name, and receives its window's messages
-// through a chain of handlers: its own handling at the end, and in front of
-// it the links other components put there (ui/handler_chain.h).
+// from its window through a table of the thread that made it, and from
+// outside the widget layer through a window property; it answers to its
+// framework class name, carries its properties by name, and receives its
+// window's messages through a chain of handlers: its own handling at the
+// end, and in front of it the links other components put there
+// (ui/handler_chain.h).
 #pragma once
 
 #include <windows.h>
@@ -17,6 +19,7 @@
 #include "ui/handler_chain.h"
 #include "ui/message.h"
 #include "ui/win_handle.h"
+#include "ui/window_class.h"
 
 namespace ui {
 
@@ -32,10 +35,12 @@ class TControl : public TComponent {
     TControl(TComponent& owner, TControl* parent);
     ~TControl() override;
 
-    // The control of a window of ours, or null.
+    // The control of a window of ours made on this thread, or null. It asks
+    // the window server nothing, so it serves every message.
     static TControl* FromHandle(HWND window);
-    // The name of the window property that holds the control of a window:
-    // "ControlOfs" + module handle + thread id, 8 upper-case hex digits each.
+    // The name of the window property that also holds the control of a
+    // window, for code that has only the window: "ControlOfs" + module
+    // handle + thread id, 8 upper-case hex digits each.
     static const wchar_t* PropertyName();
 
     HWND Handle() const { return handle_; }
@@ -124,7 +129,7 @@ class TControl : public TComponent {
     std::vector<TControl*> children_;
     HandlerChain handlers_{[this](TMessage& m) { WndProc(m); }};
     HWND handle_ = nullptr;
-    WNDPROC defaultProc_ = DefWindowProcW;
+    DefaultWindowProc defaultProc_;
 
     TFont font_;
     bool parentFont_ = true;

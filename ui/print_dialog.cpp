@@ -1,10 +1,11 @@
 #include "ui/print_dialog.h"
 
 #include <cderr.h>
-#include <commdlg.h>
 
 #include <stdexcept>
 #include <string>
+
+#include "ui/common_dialogs.h"
 
 namespace ui {
 
@@ -18,7 +19,7 @@ bool HasDefaultPrinter() {
     PRINTDLGW pd{};
     pd.lStructSize = sizeof pd;
     pd.Flags = PD_RETURNDEFAULT;
-    const BOOL found = PrintDlgW(&pd);
+    const BOOL found = PrintDialogBox(pd);
     if (pd.hDevMode)
         GlobalFree(pd.hDevMode);
     if (pd.hDevNames)
@@ -36,7 +37,7 @@ PrinterDC TPrintDialog::Execute(HWND ownerWindow) {
     pd.hwndOwner = ownerWindow;
     pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     pd.nCopies = 1;
-    const BOOL chosen = PrintDlgW(&pd);
+    const BOOL chosen = PrintDialogBox(pd);
     if (pd.hDevMode)
         GlobalFree(pd.hDevMode);
     if (pd.hDevNames)
@@ -46,7 +47,7 @@ PrinterDC TPrintDialog::Execute(HWND ownerWindow) {
             throw std::runtime_error("所选的打印机无法使用");
         return PrinterDC(pd.hDC);
     }
-    switch (CommDlgExtendedError()) {
+    switch (CommonDialogError()) {
         case 0:
             return PrinterDC();
         case PDERR_NODEFAULTPRN:
@@ -56,8 +57,8 @@ PrinterDC TPrintDialog::Execute(HWND ownerWindow) {
         case PDERR_CREATEICFAILURE:
             throw std::runtime_error("所选的打印机无法使用");
         default:
-            throw std::runtime_error("打印对话框出错（代码 " +
-                                     std::to_string(CommDlgExtendedError()) + "）");
+            throw std::runtime_error("打印对话框出错（代码 " + std::to_string(CommonDialogError()) +
+                                     "）");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -29,13 +30,6 @@ void TRichEdit::Clear() {
     SetWindowTextW(Handle(), L"");
 }
 
-void TRichEdit::SetText(std::wstring_view text) {
-    SETTEXTEX how{ST_DEFAULT, 1200};  // UTF-16
-    const std::wstring copy(text);
-    SendMessageW(Handle(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
-                 reinterpret_cast<LPARAM>(copy.c_str()));
-}
-
 std::string TRichEdit::Line(int index) const {
     const std::string text = Text();
     size_t start = 0;
@@ -54,26 +48,6 @@ void TRichEdit::SetSelection(int start, int length) {
     SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-void TRichEdit::FormatRange(int start, int length, const CharAttributes& attributes) {
-    SetSelection(start, length);
-    CHARFORMAT2W cf{};
-    cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_SIZE | CFM_BOLD | CFM_COLOR;
-    cf.dwEffects = attributes.bold ? CFE_BOLD : 0;
-    cf.yHeight = attributes.pointSize * 20;
-    cf.crTextColor = ColorToRGB(attributes.color);
-    SendMessageW(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-}
-
-void TRichEdit::CentreParagraphs(int start, int length) {
-    SetSelection(start, length);
-    PARAFORMAT2 pf{};
-    pf.cbSize = sizeof pf;
-    pf.dwMask = PFM_ALIGNMENT;
-    pf.wAlignment = PFA_CENTER;
-    SendMessageW(Handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
-}
-
 int TRichEdit::SelectionLength() const {
     CHARRANGE range{};
     SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -85,6 +59,21 @@ void TRichEdit::CopyToClipboard() {
 }
 
 namespace {
+
+// Gives the stream's next bytes to the view.
+struct StreamSource {
+    std::string_view bytes;
+    size_t given = 0;
+};
+
+DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
+    auto* source = reinterpret_cast<StreamSource*>(cookie);
+    const size_t n = std::min(static_cast<size_t>(size), source->bytes.size() - source->given);
+    std::copy_n(source->bytes.data() + source->given, n, buffer);
+    source->given += n;
+    *read = static_cast<LONG>(n);
+    return 0;
+}
 
 // What the stream callback has collected, and what stopped it.
 struct StreamTarget {
@@ -107,6 +96,14 @@ DWORD CALLBACK AppendToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* 
 }
 
 }  // namespace
+
+void TRichEdit::SetRtf(std::string_view rtf) {
+    StreamSource source{rtf};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromString};
+    SendMessageW(Handle(), EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError != 0)
+        throw std::runtime_error("无法写入详细解释的内容");
+}
 
 std::string TRichEdit::StreamOut(unsigned format) const {
     StreamTarget target;

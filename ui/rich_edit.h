@@ -14,20 +14,12 @@ class TRichEdit : public TControl {
     std::string Text() const { return Caption(); }
     void Clear();
 
-    // Replaces the whole text; "\r" separates lines.
-    void SetText(std::wstring_view text);
+    // Replaces the whole content with rich text (RTF).
+    void SetRtf(std::string_view rtf);
     // A line of the text as its line breaks divide it (not as it wraps on
     // the screen); empty past the last.
     std::string Line(int index) const;
 
-    // Character attributes of a range of characters (UTF-16 positions).
-    struct CharAttributes {
-        int pointSize = 9;
-        bool bold = false;
-        TColor color = clWindowText;
-    };
-    void FormatRange(int start, int length, const CharAttributes& attributes);
-    void CentreParagraphs(int start, int length);
     void SetSelection(int start, int length);
     int SelectionLength() const;
 

@@ -1,13 +1,10 @@
 #include "ui/save_dialog.h"
 
-#include <windows.h>
-
-#include <commdlg.h>
-
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
 
+#include "ui/common_dialogs.h"
 #include "ui/wide_text.h"
 
 namespace ui {
@@ -39,8 +36,8 @@ bool TSaveDialog::Execute(HWND ownerWindow) {
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
                 (OverwritePrompt ? OFN_OVERWRITEPROMPT : 0);
-    if (!GetSaveFileNameW(&ofn)) {
-        if (const DWORD error = CommDlgExtendedError(); error != 0) {
+    if (!SaveFileDialogBox(ofn)) {
+        if (const DWORD error = CommonDialogError(); error != 0) {
             throw std::runtime_error("文件对话框出错（代码 " + std::to_string(error) + "）");
         }
         return false;

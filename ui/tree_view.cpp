@@ -38,6 +38,10 @@ HTREEITEM TTreeView::AddChild(HTREEITEM parent, std::string_view text, int image
         SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+void TTreeView::DeleteNode(HTREEITEM node) {
+    SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node));
+}
+
 void TTreeView::Clear() {
     SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }

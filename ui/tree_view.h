@@ -23,6 +23,8 @@ class TTreeView : public TControl {
 
     // Appends a node as the last child of `parent` (null: at the top level).
     HTREEITEM AddChild(HTREEITEM parent, std::string_view text, int imageIndex);
+    // Removes the node with its children.
+    void DeleteNode(HTREEITEM node);
     void Clear();
     HTREEITEM Selected() const;
     std::string NodeText(HTREEITEM node) const;

@@ -2,14 +2,17 @@
 
 #include <unordered_map>
 
+#include "ui/window_class.h"
+
 namespace ui {
 
 struct Subclass {
     HWND window = nullptr;
     WNDPROC original = nullptr;
-    HandlerChain chain{[this](TMessage& m) {
-        m.Result = CallWindowProcW(original, window, m.Msg, m.WParam, m.LParam);
-    }};
+    // The same procedure, called directly when it is a function.
+    DefaultWindowProc callOriginal;
+    HandlerChain chain{
+        [this](TMessage& m) { m.Result = callOriginal(window, m.Msg, m.WParam, m.LParam); }};
 };
 
 namespace {
@@ -44,6 +47,7 @@ std::shared_ptr<Subclass> SubclassOf(HWND window) {
         subclass->window = window;
         subclass->original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+        subclass->callOriginal = DefaultWindowProc(subclass->original);
     }
     return subclass;
 }

@@ -112,7 +112,7 @@ void TSkinForm::Attach(TSkinData& data) {
     if (menuBar) {
         const auto* form = dynamic_cast<ui::TForm*>(form_);
         menuBar_ = std::make_unique<TSkinMenuBar>(window_, form ? form->Menu() : nullptr);
-        menuBar_->Rebuild();
+        menuBar_->Rebuild(TSkinMenuBar::MenuRemoval::Later);
     }
 }
 
@@ -182,6 +182,10 @@ void TSkinForm::Start() {
             resized = true;
         }
     }
+    // Where no resize carried it out (a maximised, minimised or captionless
+    // window), the menu leaves the window on its own.
+    if (menuBar_ && GetMenu(window_))
+        SetMenu(window_, nullptr);
     state_ = SkinState::Running;
     // The frame was not painted while it waited for its start.
     if (!resized)
@@ -224,6 +228,15 @@ void TSkinForm::ResizeToSkinnedFrame(bool refreshing) {
     }
     // The outline first, without a repaint: the resize paints the frame once.
     SetOutline(size, false);
+    if (!refreshing && menuBar_ && GetMenu(window_)) {
+        // Taking the menu out changes the frame anyway: that one change
+        // carries the new size too, instead of laying the window out twice.
+        menuRemovalSize_ = size;
+        SetMenu(window_, nullptr);
+        if (!menuRemovalSize_)
+            return;
+        menuRemovalSize_.reset();
+    }
     SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                  SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | activation);
 }
@@ -362,6 +375,15 @@ void TSkinForm::OnMessage(ui::TMessage& m, const ui::NextHandler& next) {
         case kIsSkinnedFrameMessage:
             m.Result = m.LParam == kFrameSignature ? kFrameSignature : 1;
             return;
+        case WM_WINDOWPOSCHANGING:
+            if (menuRemovalSize_) {
+                auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
+                pos->cx = menuRemovalSize_->width;
+                pos->cy = menuRemovalSize_->height;
+                pos->flags &= ~SWP_NOSIZE;
+                menuRemovalSize_.reset();
+            }
+            break;
         case WM_NCCALCSIZE: {
             next(m);
             if (!m.WParam)

@@ -170,6 +170,8 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     Bitmap captionBackground_;
 
     std::optional<ui::TColor> savedColor_;
+    // The skinned size that the menu's removal at the start carries.
+    std::optional<Size> menuRemovalSize_;
     ui::OwnedBrush faceBrush_;
     std::vector<ClassifiedControl> controls_;
     std::unique_ptr<SkinnedControls> childSkins_;

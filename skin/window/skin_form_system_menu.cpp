@@ -2,6 +2,8 @@
 // opens, owner-drawn with the menu-item composition and the skin data's
 // glyphs.
 #include "skin/menu_item_look.h"
+#include "skin/menu_item_measure.h"
+#include "skin/menu_item_text.h"
 #include "skin/window/dib.h"
 #include "skin/window/skin_form.h"
 #include "skin/window/skin_manager.h"
@@ -35,19 +37,48 @@ void TSkinForm::OpenSystemMenu(Point at) {
         PostMessageW(window_, WM_SYSCOMMAND, command, 0);
 }
 
+namespace {
+
+MenuItemFacts FactsOf(const SkinnedMenuItem& item, bool selected, const MenuImages& glyphs) {
+    MenuItemFacts facts;
+    facts.Text = SplitMenuText(item.Caption);
+    facts.Selected = selected;
+    facts.Enabled = item.Enabled;
+    facts.Checked = item.Checked;
+    facts.ImageIndex = static_cast<int>(item.Glyph);
+    if (facts.ImageIndex >= static_cast<int>(glyphs.Images.size()))
+        facts.ImageIndex = -1;
+    return facts;
+}
+
+// The skin data's menu glyphs as the menu's image list of masks.
+MenuImages GlyphList(const std::vector<Bitmap>& glyphs) {
+    MenuImages list;
+    list.Images = glyphs;
+    list.Masks = true;
+    if (!glyphs.empty())
+        list.ImageSize = {glyphs.front().Width(), glyphs.front().Height()};
+    return list;
+}
+
+}  // namespace
+
 bool TSkinForm::OnMeasureItem(ui::TMessage& m) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-    if (!systemMenuSession_ || !skin_ || measure->CtlType != ODT_MENU)
+    if (!systemMenuSession_ || !skin_ || !data_ || measure->CtlType != ODT_MENU)
         return false;
     const SkinnedMenuItem* item = systemMenuSession_->ItemOf(measure->itemData);
     if (!item)
         return false;
+    const MenuImages glyphs = GlyphList(data_->MenuGlyphs());
     TextPainter& font = manager_->MenuFont();
-    const MenuText text = SplitMenuText(item->Caption);
+    // The system menu has no default item, so its bold font is never asked.
+    MenuItemSources sources{*skin_, manager_->Look(), {font, font}};
+    if (!glyphs.Images.empty())
+        sources.Images = &glyphs;
+    const MenuMetrics metrics{GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CXMENUCHECK)};
     const Size size =
-        SystemMenuItemSize(font.Measure(text.caption.empty() ? " " : text.caption),
-                           text.shortcut.empty() ? 0 : font.Measure(text.shortcut).width,
-                           item->Caption == "-", *skin_);
+        MeasureMenuItem(FactsOf(*item, false, glyphs), MeasureRule::PopupItem, sources, metrics);
     measure->itemWidth = static_cast<UINT>(size.width);
     measure->itemHeight = static_cast<UINT>(size.height);
     m.Result = TRUE;
@@ -63,8 +94,8 @@ bool TSkinForm::OnDrawItem(ui::TMessage& m) {
         return false;
     m.Result = TRUE;
     try {
-        // The item is drawn on the menu window's picture: the background
-        // runs under its border too.
+        // The item is composed over the menu window's picture: the
+        // background runs under its border too.
         const HWND menuWindow = WindowFromDC(draw->hDC);
         RECT windowRect{0, 0, draw->rcItem.right + kMenuBorder, draw->rcItem.bottom + kMenuBorder};
         POINT clientOrigin{kMenuBorder, kMenuBorder};
@@ -79,29 +110,19 @@ bool TSkinForm::OnDrawItem(ui::TMessage& m) {
         Bitmap& background = systemMenuSession_->background;
         if (background.Width() != size.width || background.Height() != size.height)
             background = PaintMenuBackground(size, *skin_, manager_->Look());
-        Bitmap picture = background;
-        const MenuText text = SplitMenuText(item->Caption);
-        MenuItemState state;
-        state.Caption = text.caption;
-        state.Shortcut = text.shortcut;
-        state.Selected = (draw->itemState & ODS_SELECTED) != 0;
-        state.Enabled = item->Enabled;
-        state.Checked = item->Checked;
-        const auto& glyphs = data_->MenuGlyphs();
-        const auto glyph = static_cast<size_t>(item->Glyph);
-        if (item->Glyph != MenuGlyph::None && glyph < glyphs.size())
-            state.Glyph = &glyphs[glyph];
-        // The composition places items kMenuBorder in from the window's
-        // corner; this menu's client area may start elsewhere.
-        const int dx = clientOrigin.x - kMenuBorder, dy = clientOrigin.y - kMenuBorder;
-        const Rect place{draw->rcItem.left + dx, draw->rcItem.top + dy, draw->rcItem.right + dx,
-                         draw->rcItem.bottom + dy};
-        PaintMenuItem(picture, place, background, *skin_, state, manager_->MenuFont(), Bitmap(),
-                      manager_->Look());
-        Blit(draw->hDC, picture,
-             {draw->rcItem.left + clientOrigin.x, draw->rcItem.top + clientOrigin.y,
-              draw->rcItem.right + clientOrigin.x, draw->rcItem.bottom + clientOrigin.y},
-             {-clientOrigin.x, -clientOrigin.y});
+        const MenuImages glyphs = GlyphList(data_->MenuGlyphs());
+        TextPainter& font = manager_->MenuFont();
+        MenuItemSources sources{*skin_, manager_->Look(), {font, font}};
+        if (!glyphs.Images.empty())
+            sources.Images = &glyphs;
+        sources.Background = &background;
+        sources.ClientOrigin = {clientOrigin.x, clientOrigin.y};
+        const Rect place{draw->rcItem.left, draw->rcItem.top, draw->rcItem.right,
+                         draw->rcItem.bottom};
+        const Bitmap picture = ComposeMenuItem(
+            place, FactsOf(*item, (draw->itemState & ODS_SELECTED) != 0, glyphs), sources);
+        Blit(draw->hDC, picture, {0, 0, picture.Width(), picture.Height()},
+             {place.left, place.top});
     } catch (...) {
         // The item stays as the menu left it.
     }

@@ -22,7 +22,7 @@ const ui::TMenuItem* FindByCommand(const ui::TMenuItem& parent, UINT command) {
 TSkinMenuBar::TSkinMenuBar(HWND window, const ui::TMainMenu* source)
     : window_(window), source_(source) {}
 
-void TSkinMenuBar::Rebuild() {
+void TSkinMenuBar::Rebuild(MenuRemoval removal) {
     if (HMENU current = GetMenu(window_))
         menu_ = current;
     if (!menu_)
@@ -53,7 +53,8 @@ void TSkinMenuBar::Rebuild() {
         buttons_.push_back(std::move(button));
         items_.push_back(item);
     }
-    SetMenu(window_, nullptr);
+    if (removal == MenuRemoval::Now)
+        SetMenu(window_, nullptr);
 }
 
 size_t TSkinMenuBar::IndexOf(const TMenuBarButton& button) const {
@@ -71,7 +72,8 @@ UINT TSkinMenuBar::Command(const TMenuBarButton& button) const {
 void TSkinMenuBar::PaintBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
                              TextPainter& menuFont, const SystemLook& look) {
     band_ = band;
-    bandPicture_ = PaintMenuBand(window, band, skin, active, buttons_, menuFont, look);
+    bandPicture_ =
+        PaintMenuBand(window, MenuBand{band, active}, skin, buttons_, {}, menuFont, look);
 }
 
 void TSkinMenuBar::PaintButton(Bitmap& window, const TMenuBarButton& button,

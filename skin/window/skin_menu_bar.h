@@ -21,7 +21,10 @@ class TSkinMenuBar {
     // Makes the buttons from the window's menu (the one taken out before
     // when the window has none now) and takes the menu out of the window, so
     // that only the band shows.
-    void Rebuild();
+    // At a frame's start the menu leaves the window with the resize to the
+    // skinned frame (one frame change instead of two): Later.
+    enum class MenuRemoval { Now, Later };
+    void Rebuild(MenuRemoval removal = MenuRemoval::Now);
     // The menu the band shows.
     HMENU MenuHandle() const { return menu_; }
 

@@ -54,11 +54,4 @@ uint32_t SystemMenuSession::TagOf(UINT chosen) const {
     return chosen >= 1 && chosen <= items.size() ? items[chosen - 1].Tag : 0;
 }
 
-MenuText SplitMenuText(const std::string& text) {
-    const size_t tab = text.find('\t');
-    if (tab == std::string::npos)
-        return {text, {}};
-    return {text.substr(0, tab), text.substr(tab + 1)};
-}
-
 }  // namespace skin::window

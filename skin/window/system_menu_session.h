@@ -30,11 +30,4 @@ struct SystemMenuSession {
     Bitmap background;
 };
 
-// A menu text's caption and the shortcut behind its tab.
-struct MenuText {
-    std::string caption;
-    std::string shortcut;
-};
-MenuText SplitMenuText(const std::string& text);
-
 }  // namespace skin::window

@@ -2,7 +2,8 @@
 // main window (its menu bar, tool bar, group boxes, lists, tree, rich edit,
 // memo and status bar) and the program's five skins:
 //   - attaching and starting a frame object: from the window hook's call to
-//     the end of the start message, the first skinned paint included;
+//     the end of the start message, the first skinned paint included; and
+//     apart from it the client area's repaint by its controls that follows;
 //   - one skin switch: from the command (the skin data's load from the
 //     store) to the end of the refresh pass over the window, every skinned
 //     control refreshed, and its repaint, the quarter second the manager
@@ -23,6 +24,7 @@
 
 #include "skin/skin_data.h"
 #include "skin/skin_store.h"
+#include "skin/window/engine_messages.h"
 #include "skin/window/skin_engine.h"
 #include "timing.h"
 #include "ui/application.h"
@@ -119,20 +121,39 @@ int main(int argc, char** argv) {
     data.Loaded();
     skin::window::TSkinManager& manager = *engine.Manager();
 
-    std::vector<double> attaches;
-    for (int run = 0; run < kRuns; ++run) {
+    // A window the manager refuses (one it does not see as active yet) is
+    // not a measurement: such a run is made again.
+    std::vector<double> attaches, controlRepaints;
+    for (int attempt = 0; attempt < 3 * kRuns && static_cast<int>(attaches.size()) < kRuns;
+         ++attempt) {
         auto* form = ui::Make<BenchForm>(application);
         manager.SetEnabled(false);
         form->Show();
         Pump();
         manager.SetEnabled(true);
-        attaches.push_back(Milliseconds([&] {
-            manager.SkinWindow(form->Handle());
+        bool attached = false;
+        const double attach = Milliseconds([&] {
+            attached = manager.SkinWindow(form->Handle());
+            MSG start;
+            if (attached && PeekMessageW(&start, form->Handle(), skin::window::kStartFrameMessage,
+                                         skin::window::kStartFrameMessage, PM_REMOVE)) {
+                DispatchMessageW(&start);
+            }
+        });
+        const double repaint = Milliseconds([&] {
             Pump();
             UpdateWindow(form->Handle());
-        }));
+        });
+        if (attached) {
+            attaches.push_back(attach);
+            controlRepaints.push_back(repaint);
+        }
         application.FreeComponent(form);
         Pump();
+    }
+    if (attaches.empty()) {
+        std::printf("  the manager attached no frame\n");
+        return 1;
     }
 
     auto* form = ui::Make<BenchForm>(application);
@@ -170,14 +191,20 @@ int main(int argc, char** argv) {
         plainPaints.push_back(paint());
     }
 
-    std::printf("  attaching and starting a frame, first paint included  %.1f ms (median of %d)\n",
-                Median(attaches), kRuns);
+    std::printf(
+        "  attaching and starting a frame, first paint included  %.1f ms (median of %zu; at most "
+        "15 ms)\n",
+        Median(attaches), attaches.size());
+    std::printf("  then the client area's repaint by its controls         %.1f ms\n",
+                Median(controlRepaints));
     for (size_t skin = 0; skin < switches.size(); ++skin) {
-        std::printf("  one switch to SkinItem%zu, every control refreshed     %.1f ms\n", skin,
-                    Median(switches[skin]));
+        std::printf(
+            "  one switch to SkinItem%zu, every control refreshed     %.1f ms (at most 60 ms)\n",
+            skin, Median(switches[skin]));
     }
     const double skinned = Median(skinnedPaints), plain = Median(plainPaints);
-    std::printf("  painting the window once: skinned %.1f ms, unskinned %.1f ms, ratio %.2f\n",
-                skinned, plain, skinned / plain);
+    std::printf(
+        "  painting the window once: skinned %.1f ms, unskinned %.1f ms, ratio %.2f (at most 2)\n",
+        skinned, plain, skinned / plain);
     return 0;
 }

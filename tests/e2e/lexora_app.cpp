@@ -41,16 +41,18 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-LexoraApp::LexoraApp(Database database) {
+LexoraApp::LexoraApp(Database database) : LexoraApp(LEXORA_EXE, DatabaseFile(database)) {}
+
+LexoraApp::LexoraApp(const std::filesystem::path& exe, const std::filesystem::path& database) {
     static std::atomic<int> counter{0};
     dir_ = std::filesystem::temp_directory_path() /
            (L"lexora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(counter++));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
-    std::filesystem::copy_file(LEXORA_EXE, dir_ / L"Lexora.exe");
-    if (database != Database::None)
-        std::filesystem::copy_file(DatabaseFile(database), dir_ / L"IdiomDB.dll");
+    std::filesystem::copy_file(exe, dir_ / L"Lexora.exe");
+    if (!database.empty())
+        std::filesystem::copy_file(database, dir_ / L"IdiomDB.dll");
 }
 
 LexoraApp::~LexoraApp() {

@@ -16,6 +16,8 @@ class LexoraApp {
   public:
     // Copies Lexora.exe and the chosen IdiomDB.dll into a fresh directory.
     explicit LexoraApp(Database database = Database::Fixture);
+    // Copies the given Lexora.exe and IdiomDB.dll (another build's, say).
+    LexoraApp(const std::filesystem::path& exe, const std::filesystem::path& database);
     // Ends the program if it still runs and removes its directory.
     ~LexoraApp();
     LexoraApp(const LexoraApp&) = delete;

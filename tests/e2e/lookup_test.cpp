@@ -2,6 +2,9 @@
 // outside the real program.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -278,6 +281,53 @@ TEST_F(Lookup, ArrowKeysThroughIdiomNodesShowEachIdiom) {
     EXPECT_TRUE(WaitUntil([&] { return ui->ViewLines()[0] == L"哀兵必胜"; }));
     PostMessageW(ui->tree, WM_KEYDOWN, VK_DOWN, 1);
     EXPECT_TRUE(WaitUntil([&] { return ui->ViewLines()[0] == L"爱屋及乌"; }));
+}
+
+// A browse letter whose statement fails ends the tree at that letter: the
+// letters before it with their idioms, the failing one, none after it. The
+// fixture's table behind a view whose idiom column fails for letter J.
+TEST(LookupStart, AFailingBrowseLetterEndsTheTreeThere) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     (L"lexora-failing-" + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(dir);
+    const auto database = dir / L"IdiomDB.dll";
+    std::filesystem::copy_file(LEXORA_FIXTURE_DB, database,
+                               std::filesystem::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open16(database.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "alter table ChenYu rename to Idioms;"
+                           "create view ChenYu as select rowid as rowid,"
+                           " case when SPingYin like 'J%' then abs(-9223372036854775808)"
+                           " else ChengYu end as ChengYu,"
+                           " SPingYin, PingYin, DianGu, ChuChu, LiZi, Diy from Idioms",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+
+    LexoraApp app(LEXORA_EXE, database);
+    app.Start();
+    HWND box = WaitForMessageBox(app.ProcessId(), L"Lexora电子版");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find(L"integer overflow"), std::wstring::npos)
+        << MessageBoxText(box).c_str();
+    DismissMessageBox(box);
+    HWND window = app.WaitForWindow(L"TForm1", kMainCaption);
+    ASSERT_NE(window, nullptr);
+    DictionaryWindow ui(app, window);
+    const auto letters = ui.TreeChildren(nullptr);
+    Texts names;
+    for (HTREEITEM letter : letters)
+        names.push_back(ui.NodeText(letter));
+    EXPECT_EQ(names, (Texts{L"A", L"B", L"C", L"D", L"E", L"F", L"G", L"H", L"J"}));
+    ASSERT_EQ(letters.size(), 9u);
+    EXPECT_EQ(ui.TreeChildren(letters[0]).size(), 5u);
+    EXPECT_TRUE(ui.TreeChildren(letters[8]).empty());
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    app.WaitForExit();
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
 }
 
 TEST(LookupOnTheRealData, EveryIdiomIsListedAndTheTreeHoldsTheFourLetterOnes) {

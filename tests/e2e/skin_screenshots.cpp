@@ -6,44 +6,52 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "dictionary_window.h"
 #include "lexora_app.h"
 #include "probe_client.h"
 #include "real_input.h"
+#include "skin/bmp_file.h"
+#include "skin/window/dib.h"
 #include "skinned_frame.h"
 
 namespace {
 
 const char* const kNames[] = {"default", "xp", "metal", "christmas", "vista"};
 
-// Saves the screen's picture of the window with ImageMagick's import.
-bool Save(HWND window, const std::wstring& file) {
+pixels::Bitmap Shown(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    const std::wstring geometry = std::to_wstring(r.right - r.left) + L"x" +
-                                  std::to_wstring(r.bottom - r.top) + L"+" +
-                                  std::to_wstring(r.left) + L"+" + std::to_wstring(r.top);
-    std::wstring commandLine =
-        L"Z:\\usr\\bin\\import -window root -crop " + geometry + L" +repage " + file;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi)) {
-        return false;
-    }
-    WaitForSingleObject(pi.hProcess, 20000);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code == 0;
+    return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
 }
 
-std::wstring Wide(const char* text) {
-    return std::wstring(text, text + strlen(text));
+// The frame is painted at once on a switch, the client area and its
+// controls once the program gets to their paint messages: the picture is
+// taken once it no longer changes.
+bool WaitUntilStill(HWND window) {
+    pixels::Bitmap last = Shown(window);
+    return WaitUntil([&] {
+        Sleep(150);
+        pixels::Bitmap now = Shown(window);
+        const bool still = now == last;
+        last = std::move(now);
+        return still;
+    });
+}
+
+// Saves what the screen shows of the window as a BMP file
+// (scripts/skin-screenshots turns them into PNG files).
+bool Save(HWND window, const std::string& file) {
+    if (!WaitUntilStill(window))
+        return false;
+    const std::vector<uint8_t> bytes = skin::WriteBmp(Shown(window));
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -53,7 +61,7 @@ int main(int argc, char** argv) {
         std::printf("usage: skin_screenshots OUTPUT_DIR\n");
         return 2;
     }
-    const std::wstring out = L"Z:" + Wide(argv[1]) + L"/";
+    const std::string out = std::string(argv[1]) + "/";
     FrameShape main;
     main.maximiseBox = main.minimiseBox = true;
     main.menuBar = {"功能", "设置", "换肤", "帮助"};
@@ -72,7 +80,7 @@ int main(int argc, char** argv) {
         PostMessageW(window, WM_COMMAND, skins.at(i).command, 0);
         const skin::SkinSnapshot skin = LoadProgramSkin(i);
         if (!WaitUntil([&] { return FrameDifferences(window, skin, main, true).empty(); }) ||
-            !Save(window, out + L"main-" + Wide(kNames[i]) + L".png")) {
+            !Save(window, out + "main-" + kNames[i] + ".bmp")) {
             std::printf("the main window in %s could not be taken\n", kNames[i]);
             return 1;
         }
@@ -87,7 +95,7 @@ int main(int argc, char** argv) {
     const skin::SkinSnapshot last = LoadProgramSkin(4);
     if (!about ||
         !WaitUntil([&] { return FrameDifferences(about, last, aboutShape, true).empty(); }) ||
-        !Save(about, out + L"about-vista.png")) {
+        !Save(about, out + "about-vista.bmp")) {
         std::printf("the About window could not be taken\n");
         return 1;
     }
@@ -102,7 +110,7 @@ int main(int argc, char** argv) {
     boxShape.dialogClass = true;
     boxShape.caption = "确认";
     if (!box || !WaitUntil([&] { return FrameDifferences(box, last, boxShape, true).empty(); }) ||
-        !Save(box, out + L"message-vista.png")) {
+        !Save(box, out + "message-vista.bmp")) {
         std::printf("the message box could not be taken\n");
         return 1;
     }

@@ -88,8 +88,8 @@ pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& snapshot, const FrameShape
         bar.push_back(b);
     }
     if (!bar.empty())
-        skin::PaintMenuBand(picture, m.MenuBand({size.cx, size.cy}), skin, active, bar, menuFont,
-                            Look());
+        skin::PaintMenuBand(picture, {m.MenuBand({size.cx, size.cy}), active}, skin, bar, {},
+                            menuFont, Look());
     if (layout) {
         layout->metrics = m;
         layout->captionButtons.clear();

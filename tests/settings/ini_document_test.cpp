@@ -135,6 +135,21 @@ TEST(IniDocument, KeepsAUtf8FileInUtf8) {
               "\xEF\xBB\xBF[Setup]\r\nSkin=1\r\n[KeyWord_List]\r\nItem1=中文\r\n");
 }
 
+TEST(IniDocument, MarksAUtf8FileThatAValueWouldMakeLookLikeGbk) {
+    // "ǜ" takes two bytes in UTF-8, as no Chinese character does.
+    IniDocument document = IniDocument::FromBytes("[KeyWord_List]\nItem1=画龙点睛\n");
+    document.SetValue("S_List", "Item1", "lǜ");
+    const IniDocument reread = IniDocument::FromBytes(document.ToBytes());
+    EXPECT_EQ(reread.Encoding(), FileEncoding::Utf8WithBom);
+    EXPECT_EQ(reread.Value("KeyWord_List", "Item1"), "画龙点睛");
+    EXPECT_EQ(reread.Value("S_List", "Item1"), "lǜ");
+
+    // Left with ASCII alone, the file reads the same in either encoding.
+    IniDocument ascii = IniDocument::FromBytes("[Setup]\nName=画\n");
+    ascii.SetValue("Setup", "Name", "x");
+    EXPECT_EQ(ascii.ToBytes(), "[Setup]\nName=x\n");
+}
+
 TEST(IniDocument, TakesGbkThatHappensToBeValidUtf8AsGbk) {
     // 十一 in GBK is CA AE D2 BB: two valid two-byte UTF-8 characters.
     const std::string bytes = text::gbk::FromUtf8("[KeyWord_List]\r\nItem11=十一\r\n");

@@ -9,8 +9,6 @@
 #include "fixed_look.h"
 #include "skin/check_box_look.h"
 #include "skin/combo_box_look.h"
-#include "skin/menu_bar_band.h"
-#include "skin/menu_item_look.h"
 #include "skin/push_button_look.h"
 #include "skin/scroll_bar_look.h"
 #include "skin/status_bar_look.h"
@@ -41,50 +39,6 @@ const Pixel kBackground = MakePixel(50, 50, 50);
 const skintest::FixedLook kLook;
 
 }  // namespace
-
-TEST(ControlComposition, LaysTheMenuBarOutAfterTheBandsLeftMargin) {
-    SkinDefinition s;
-    s.Colours.MenuBarText = skin::MakeColour(9, 9, 9);
-    s.Colours.ButtonHilight = skin::MakeColour(200, 200, 200);
-    s.MenuBar = Object(5, 2, 40, 20);
-    s.MenuBar->LeftWidth = 3;
-    std::vector<skin::TMenuBarButton> buttons(4);
-    buttons[0].Caption = "File";
-    buttons[1].Caption = "Edit";
-    buttons[1].Enabled = false;
-    buttons[2].Visible = false;
-    buttons[2].Caption = "Hidden";
-    buttons[3].Caption = "";
-    Bitmap window(300, 60, kBackground);
-    RecordingText text;
-    const Rect band{4, 24, 296, 44};
-    const Bitmap background = skin::PaintMenuBand(window, band, s, false, buttons, text, kLook);
-    EXPECT_EQ(window.At(150, 30), StateColour(5, 2));  // the inactive state
-    EXPECT_EQ(buttons[0].Place, (Rect{4 + 7, 24, 4 + 7 + 34, 43}));
-    EXPECT_EQ(buttons[1].Place, (Rect{45, 24, 79, 43}));
-    EXPECT_TRUE(buttons[2].Place.Empty());
-    EXPECT_EQ(buttons[3].Place.Width(), 0);
-    ASSERT_EQ(text.lines.size(), 3u);
-    EXPECT_EQ(text.lines[0].colour, skin::MakeColour(9, 9, 9));
-    EXPECT_EQ(text.lines[1].colour, 0x101010 + 16);  // disabled: the system's button shadow
-    EXPECT_EQ(text.lines[0].align, skin::TextAlign::Centre);
-
-    // A hot button gets its frame; back to normal, the band comes back.
-    buttons[0].State = skin::ElementState::Hot;
-    skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
-    EXPECT_EQ(window.At(11, 24), MakePixel(200, 200, 200));
-    EXPECT_EQ(window.At(44, 42), MakePixel(200, 200, 200));
-    buttons[0].State = skin::ElementState::Normal;
-    skin::PaintMenuBarButton(window, background, band, buttons[0], s, text, kLook);
-    EXPECT_EQ(window.At(11, 24), StateColour(5, 2));
-
-    // Without a picture: the Menubar colour, and the first button at 6.
-    SkinDefinition plain;
-    plain.Colours.Menubar = skin::MakeColour(1, 2, 3);
-    skin::PaintMenuBand(window, band, plain, true, buttons, text, kLook);
-    EXPECT_EQ(window.At(150, 30), MakePixel(1, 2, 3));
-    EXPECT_EQ(buttons[0].Place.left, 10);
-}
 
 TEST(ControlComposition, PicksPushButtonLooksAndTheirTextColours) {
     EXPECT_EQ(skin::PushButtonLook({true, true, true, false}), Look::Disabled);
@@ -237,59 +191,6 @@ TEST(ControlComposition, DrawsStatusPanelsToTheBarsEnd) {
     EXPECT_EQ(text.lines[0].text, " ");
     EXPECT_EQ(text.lines[1].box, (Rect{104, 2, 298, 20}));
     EXPECT_EQ(text.lines[1].colour, skin::MakeColour(5, 5, 5));
-}
-
-TEST(ControlComposition, DrawsMenuItemsAndSeparators) {
-    SkinDefinition s;
-    s.Colours.MenuText = skin::MakeColour(0, 0, 0);
-    s.Colours.HilightText = skin::MakeColour(255, 255, 255);
-    s.Colours.ButtonShadow = skin::MakeColour(0, 0, 0);
-    s.Colours.Menu = skin::MakeColour(3, 3, 3);
-    s.MenuItem = Object(16, 5, 30, 20);
-    s.MenuItem->LeftWidth = 3;
-    s.MenuItem->Trans = 1;
-    // The normal slice is clear; the separator line is the second slice's
-    // row 15 of 20.
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            if (x < 30 || y != 15)
-                s.MenuItem->Image.At(x, y) = pixels::kMagenta;
-        }
-    }
-    const Bitmap background = skin::PaintMenuBackground({100, 60}, s, kLook);
-    EXPECT_EQ(background.At(50, 30), MakePixel(3, 3, 3));
-    Bitmap window = background;
-    RecordingText text;
-    const Bitmap mark(5, 5, MakePixel(8, 8, 8));
-    skin::MenuItemState item;
-    item.Caption = "Open";
-    item.Shortcut = "ALT+F4";
-    item.Checked = true;
-    item.Enabled = false;
-    skin::PaintMenuItem(window, {0, 0, 94, 22}, background, s, item, text, mark, kLook);
-    EXPECT_EQ(window.At(50, 10), MakePixel(3, 3, 3));  // the normal slice lets it show
-    EXPECT_EQ(window.At(3 + 1 + 3 + 5, 3 + 8), MakePixel(8, 8, 8));  // the mark, centred
-    ASSERT_EQ(text.lines.size(), 2u);
-    EXPECT_EQ(text.lines[0].box.left, 3 + 1 + 3 + 16 + 3);
-    // Disabled, with ButtonShadow equal to MenuText: the system's shadow.
-    EXPECT_EQ(text.lines[0].colour, 0x101010 + 16);
-    EXPECT_EQ(text.lines[1].box.right, 97 - 10);
-    EXPECT_EQ(text.lines[1].align, skin::TextAlign::Right);
-
-    item = {};
-    item.Caption = "Save";
-    item.Selected = true;
-    skin::PaintMenuItem(window, {0, 22, 94, 44}, background, s, item, text, mark, kLook);
-    EXPECT_EQ(window.At(50, 35), StateColour(16, 4));
-    EXPECT_EQ(text.lines.back().colour, skin::MakeColour(255, 255, 255));
-
-    // A separator 8 high: the bottom 8 rows of slice 2, so its line (row 15
-    // of 20) falls on the item's fourth row.
-    item = {};
-    item.Caption = "-";
-    skin::PaintMenuItem(window, {0, 44, 94, 52}, background, s, item, text, mark, kLook);
-    EXPECT_EQ(window.At(50, 3 + 44 + 3), StateColour(16, 2));
-    EXPECT_EQ(window.At(50, 3 + 44 + 2), MakePixel(3, 3, 3));
 }
 
 TEST(ControlComposition, DrawsCheckAndRadioBoxesInTheirHalves) {

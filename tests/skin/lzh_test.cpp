@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -123,6 +124,62 @@ TEST(Lzh, CopiesMatchesThatOverlapTheirOwnOutput) {
         "aba" +
         std::string(60, 'a'));
     EXPECT_EQ(Decode(encoder.Finish(), static_cast<int32_t>(expected.size())), expected);
+}
+
+// Matches whose copy runs over the ring's end, on the writing side (the
+// data starts 60 bytes before it) and on the reading side (a copy from
+// before the end once the writing has wrapped), against a plain reading of
+// what each token means.
+TEST(Lzh, CopiesMatchesAcrossTheRingsEnd) {
+    LzhEncoder encoder;
+    std::vector<uint8_t> expected;
+    auto literals = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            const auto byte = static_cast<uint8_t>('a' + (expected.size() * 7) % 26);
+            encoder.Literal(byte);
+            expected.push_back(byte);
+        }
+    };
+    auto match = [&](int length, int distance) {
+        encoder.Match(length, distance);
+        for (int i = 0; i < length; ++i) {
+            const ptrdiff_t from = static_cast<ptrdiff_t>(expected.size()) - distance;
+            expected.push_back(from < 0 ? ' ' : expected[static_cast<size_t>(from)]);
+        }
+    };
+    literals(30);
+    match(60, 7);  // writes over the end: positions 4066 to 29
+    literals(5);
+    match(40, 50);  // reads over the end: from 4080 on
+    match(3, 4096);
+    literals(4000);
+    match(60, 4096);  // whole copies from exactly one ring back
+    match(60, 100);
+    EXPECT_EQ(Decode(encoder.Finish(), static_cast<int32_t>(expected.size())), expected);
+}
+
+// Input is read and output written in blocks, not a byte per call.
+TEST(Lzh, ReadsAndWritesInBlocks) {
+    const auto data = RandomBytes(100000, 5, 16);
+    const auto stream = LzhCompress(data);
+    size_t at = 0, reads = 0, writes = 0;
+    std::vector<uint8_t> out;
+    skin::TLZH().Decode(
+        static_cast<int32_t>(data.size()),
+        [&](std::span<const uint8_t> bytes) {
+            ++writes;
+            out.insert(out.end(), bytes.begin(), bytes.end());
+        },
+        [&](std::span<uint8_t> buffer) {
+            ++reads;
+            const size_t n = std::min(buffer.size(), stream.size() - at);
+            std::copy_n(stream.begin() + static_cast<ptrdiff_t>(at), n, buffer.begin());
+            at += n;
+            return n;
+        });
+    EXPECT_EQ(out, data);
+    EXPECT_LE(writes, data.size() / 4096 + 2);
+    EXPECT_LE(reads, stream.size() / 1024 + 2);
 }
 
 TEST(Lzh, WritesExactlyTheCountAsked) {

@@ -33,9 +33,12 @@ inline pixels::Bitmap Numbered(int w, int h) {
     return b;
 }
 
-// Records the lines it is asked to draw; every character is 6 pixels wide.
+// Records the lines it is asked to draw; every byte is 6 pixels wide (or
+// as wide as asked) and every line 12 high.
 class RecordingText : public skin::TextPainter {
   public:
+    explicit RecordingText(int byteWidth = 6) : byteWidth_(byteWidth) {}
+
     struct Line {
         skin::Rect box;
         std::string text;
@@ -43,13 +46,16 @@ class RecordingText : public skin::TextPainter {
         skin::TextAlign align;
     };
     skin::Size Measure(std::string_view text) const override {
-        return {6 * static_cast<int>(text.size()), 12};
+        return {byteWidth_ * static_cast<int>(text.size()), 12};
     }
     void Draw(pixels::Bitmap&, skin::Rect box, std::string_view text, skin::Colour colour,
               skin::TextAlign align) override {
         lines.push_back({box, std::string(text), colour, align});
     }
     std::vector<Line> lines;
+
+  private:
+    int byteWidth_;
 };
 
 }  // namespace skintest

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string_view>
 
 #include "store/field_cipher.h"
 #include "store/store_error.h"
@@ -49,6 +50,21 @@ TEST(Hex, RefusesAPairThatIsNotHexadecimal) {
     } catch (const store::ConversionError& e) {
         EXPECT_NE(std::string(e.what()).find("ZZ"), std::string::npos);
     }
+}
+
+TEST(Hex, NamesTheRefusedPairInWholeCharacters) {
+    const auto message = [](std::string_view hex) {
+        try {
+            HexDecode(hex);
+        } catch (const store::ConversionError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message("6中"), "“6中”不是有效的十六进制数");
+    EXPECT_EQ(message("中6"), "“中”不是有效的十六进制数");
+    EXPECT_EQ(message("41\3771"), "“\uFFFD1”不是有效的十六进制数");  // 0xFF
+    EXPECT_EQ(message("4\xE4\xB8"), "“4\uFFFD\uFFFD”不是有效的十六进制数");
 }
 
 TEST(FieldCipher, FoldsTheTwentyPassesIntoOne) {

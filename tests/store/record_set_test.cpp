@@ -85,6 +85,37 @@ TEST(Connection, OpensTheFixtureThroughTheConnectionString) {
     EXPECT_EQ(OpenError(copy.Access().ConnStr), "opened");
 }
 
+// The start-up connection stays open after its statements: without its
+// memory map, but still reading and writing.
+TEST(Connection, GivesBackItsMemoryMapAndStillWorks) {
+    StoreCopy copy;
+    auto db = copy.Access();
+    db.OpenConnection();
+    auto mapSize = [&] {
+        sqlite3_stmt* pragma = nullptr;
+        sqlite3_prepare_v2(db.Conn->Database().get(), "pragma mmap_size", -1, &pragma, nullptr);
+        const sqlite3_int64 size =
+            sqlite3_step(pragma) == SQLITE_ROW ? sqlite3_column_int64(pragma, 0) : -1;
+        sqlite3_finalize(pragma);
+        return size;
+    };
+    db.Rs->Open(store::BrowseLetterStatement('A'));
+    db.Rs->close();
+    EXPECT_GT(mapSize(), 0);
+    db.Conn->ReleaseMemory();
+    EXPECT_EQ(mapSize(), 0);
+    db.Rs->Open(store::ExactIdiomStatement("海市蜃楼"));
+    ASSERT_FALSE(db.Rs->eof());
+    db.Rs->Fields("Diy").SetValue("见解");
+    db.Rs->update();
+    db.CloseIdiomQuery();
+    db.Conn->ReleaseMemory();  // closed: nothing to give back
+
+    db.OpenIdiomQuery(store::ExactIdiomStatement("海市蜃楼"));
+    EXPECT_EQ(db.Rs->Fields("Diy").Value(), "见解");
+    db.CloseIdiomQuery();
+}
+
 TEST(RecordSet, ReadsFieldsByNameInAnyCaseAndNullAsEmpty) {
     StoreCopy copy;
     auto db = copy.Access();

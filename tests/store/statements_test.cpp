@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <vector>
 
 #include "store/statements.h"
 #include "store_fixture.h"
+#include "text/utf8_path.h"
 
 namespace {
 
@@ -27,6 +29,28 @@ std::vector<std::string> Idioms(const store::Statement& statement) {
 }
 
 using List = std::vector<std::string>;
+
+// How the store runs a statement with its parameters bound: the details of
+// its query plan, one a line.
+std::string QueryPlan(const store::Statement& statement) {
+    StoreCopy copy;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(text::PathUtf8(copy.DatabasePath()).c_str(), &db, SQLITE_OPEN_READONLY,
+                    nullptr);
+    sqlite3_stmt* explain = nullptr;
+    sqlite3_prepare_v2(db, ("explain query plan " + statement.sql).c_str(), -1, &explain, nullptr);
+    for (size_t i = 0; i < statement.parameters.size(); ++i) {
+        const std::string& p = statement.parameters[i];
+        sqlite3_bind_text(explain, static_cast<int>(i + 1), p.data(), static_cast<int>(p.size()),
+                          SQLITE_TRANSIENT);
+    }
+    std::string plan;
+    while (sqlite3_step(explain) == SQLITE_ROW)
+        plan += reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)) + std::string("\n");
+    sqlite3_finalize(explain);
+    sqlite3_close(db);
+    return plan;
+}
 
 }  // namespace
 
@@ -70,6 +94,27 @@ TEST(Statements, BrowseLettersListFourLetterInitialsOnly) {
         browsed += Idioms(store::BrowseLetterStatement(letter)).size();
     }
     EXPECT_EQ(browsed, kAllInOrder.size() - 3);
+}
+
+// Each browse letter reads its own range of the initials index instead of
+// the whole table; the exact lookup reads one entry of the idiom index.
+TEST(Statements, BrowseAndExactStatementsSearchAnIndex) {
+    const struct {
+        store::Statement statement;
+        const char* search;
+    } cases[] = {
+        {store::BrowseLetterStatement('A'),
+         "SEARCH ChenYu USING INDEX ChenYuByInitials (SPingYin>? AND SPingYin<?)"},
+        {store::BrowseLetterStatement('Z'),
+         "SEARCH ChenYu USING INDEX ChenYuByInitials (SPingYin>? AND SPingYin<?)"},
+        {store::ExactIdiomStatement("海市蜃楼"),
+         "SEARCH ChenYu USING INDEX ChenYuByIdiom (ChengYu=?)"},
+    };
+    for (const auto& c : cases) {
+        const std::string plan = QueryPlan(c.statement);
+        EXPECT_NE(plan.find(c.search), std::string::npos) << c.statement.sql << "\n" << plan;
+        EXPECT_EQ(plan.find("SCAN ChenYu"), std::string::npos) << c.statement.sql << "\n" << plan;
+    }
 }
 
 TEST(Statements, ExactIdiomMatchesTheWholeTextOnly) {

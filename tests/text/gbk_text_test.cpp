@@ -72,6 +72,9 @@ TEST(GbkText, LimitsTextToWholeCharactersOfGbkBytes) {
               "a按图索");                        // 7 bytes: a half character does not fit
     EXPECT_EQ(gbk::LimitBytes("𠀀a", 4), "𠀀");  // four bytes in GB18030
     EXPECT_EQ(gbk::LimitBytes("", 8), "");
+    // A byte that starts no character counts as the "?" it is written as.
+    EXPECT_EQ(gbk::LimitBytes("a\377bc", 3), "a\377b");       // 0xFF
+    EXPECT_EQ(gbk::LimitBytes("\344\270a", 3), "\344\270a");  // half of 中
 }
 
 }  // namespace text

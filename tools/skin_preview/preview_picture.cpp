@@ -49,11 +49,11 @@ Bitmap SealIcon() {
     return icon;
 }
 
-// The menus' check mark, in the text colour on magenta.
+// The system's check mark as a mask: black on white.
 Bitmap CheckMark() {
     static constexpr const char* kRows[] = {"......x", ".....xx", "x...xxx", "xx.xxx.",
                                             "xxxxx..", ".xxx...", "..x...."};
-    Bitmap mark(7, 7, pixels::kMagenta);
+    Bitmap mark(7, 7, pixels::MakePixel(255, 255, 255));
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 7; ++x) {
             if (kRows[y][x] == 'x')
@@ -85,7 +85,8 @@ class Composer {
           window_(size_.width, size_.height, Resolved(skin->Colours.ButtonFace, look_)),
           caption_(14, true, &windowText_),
           font_(12, false, &windowText_),
-          menuFont_(12, false, &menuText_) {
+          menuFont_(12, false, &menuText_),
+          menuBold_(12, true, &menuText_) {
         caption_.MoveBy(kMargin, kMargin);
         font_.MoveBy(kMargin, kMargin);
     }
@@ -129,7 +130,7 @@ class Composer {
             buttons.push_back(b);
         }
         const Bitmap background =
-            skin::PaintMenuBand(window_, band, skin_, true, buttons, font_, look_);
+            skin::PaintMenuBand(window_, {band}, skin_, buttons, {}, font_, look_);
         buttons[1].State = skin::ElementState::Pressed;  // its menu is open
         skin::PaintMenuBarButton(window_, background, band, buttons[1], skin_, font_, look_);
         menuOrigin_ = buttons[1].Place;
@@ -258,17 +259,25 @@ class Composer {
         const skin::Size size{176, height + 2 * skin::kMenuBorder};
         Bitmap menu = skin::PaintMenuBackground(size, skin_, look_);
         const Bitmap background = menu;
-        menuFont_.MoveBy(kMargin + left, kMargin + top);
+        const skin::MenuItemSources sources{.Skin = skin_,
+                                            .Look = look_,
+                                            .Fonts = {menuFont_, menuBold_},
+                                            .CheckMark = &checkMark_,
+                                            .Background = &background};
         int y = 0;
         for (size_t i = 0; i < std::size(entries); ++i) {
             const bool separator = entries[i].caption[0] == '-';
             const int h = separator ? kSeparatorHeight : kMenuItemHeight;
-            skin::MenuItemState item;
-            item.Caption = entries[i].caption;
+            skin::MenuItemFacts item;
+            item.Text.Caption = entries[i].caption;
             item.Checked = entries[i].checked;
             item.Selected = i == 1;
-            skin::PaintMenuItem(menu, {0, y, size.width - 2 * skin::kMenuBorder, y + h}, background,
-                                skin_, item, menuFont_, checkMark_, look_);
+            const Rect place{0, y, size.width - 2 * skin::kMenuBorder, y + h};
+            menuFont_.MoveBy(kMargin + left + skin::kMenuBorder,
+                             kMargin + top + skin::kMenuBorder + y);
+            const Bitmap composed = skin::ComposeMenuItem(place, item, sources);
+            skin::DrawBitmap(menu, skin::kMenuBorder, skin::kMenuBorder + y, composed,
+                             {0, 0, composed.Width(), composed.Height()}, false);
             y += h;
         }
         menuPlace_ = {left, top, left + size.width, top + size.height};
@@ -356,6 +365,7 @@ class Composer {
     RecordedText caption_;
     RecordedText font_;
     RecordedText menuFont_;
+    RecordedText menuBold_;
     Bitmap icon_ = SealIcon();
     Bitmap checkMark_ = CheckMark();
     Rect menuOrigin_;
