@@ -39,7 +39,9 @@ bool TForm1::CheckNoteSaved() {
 void TForm1::ShowIdiom(const std::string& key) {
     if (!CheckNoteSaved())
         return;
-    Memo1->SetText("");
+    // Setting an edit's text is slow under Wine; most idioms have no note.
+    if (!Memo1->Text().empty())
+        Memo1->SetText("");
     SavedNote.clear();
     OpenIdiomQuery(store::ExactIdiomStatement(key));
     if (!Rs->eof()) {
@@ -53,8 +55,11 @@ void TForm1::ShowIdiom(const std::string& key) {
         }
         lookup::RemoveTrailingBlankLines(doc);
         ShowEntry(std::move(doc));
-        Memo1->SetText(record.Diy ? text::Trim(*record.Diy) : std::string());
-        SavedNote = Memo1->Text();
+        const std::string note = record.Diy ? text::Trim(*record.Diy) : std::string();
+        if (!note.empty()) {
+            Memo1->SetText(note);
+            SavedNote = Memo1->Text();
+        }
     }
     CloseIdiomQuery();
 }

@@ -236,9 +236,11 @@ TEST_F(Lookup, ANoteIsSavedIntoTheDatabaseAndShownTrimmed) {
     Reopen();
     SearchKeyword(L"井底之蛙");
     EXPECT_EQ(ui->Note(), L"坐井观天。");
-    // The display does not count the trimmed note as a change.
+    // The display does not count the trimmed note as a change, and the next
+    // idiom, which has no note, shows none.
     SearchKeyword(L"老马识途");
     EXPECT_EQ(ui->ViewLines()[0], L"老马识途");
+    EXPECT_EQ(ui->Note(), L"");
 }
 
 TEST_F(Lookup, SavingWithNothingShownSavesNothingAndTheGuardStaysOn) {
