@@ -71,8 +71,8 @@ void TSkinMP::AfterMessage(ui::TMessage& m) {
             break;
         case WM_MOUSEMOVE:
             if (!trackingLeave_) {
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+                TrackPointerLeave();
+                trackingLeave_ = true;
             }
             changed = panel_.Move(x, Width());
             break;

@@ -100,10 +100,8 @@ void TSkinButton::On(ButtonInput input) {
     // The focus and the enabled state are asked only for the messages that
     // change the look: each is a question to the window server.
     const ButtonReaction reaction = tracker_.On(input, Focused(), Enabled());
-    if (reaction.trackLeave) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-        TrackMouseEvent(&track);
-    }
+    if (reaction.trackLeave)
+        TrackPointerLeave();
     if (reaction.repaint)
         Repaint();
 }

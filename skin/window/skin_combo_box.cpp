@@ -38,37 +38,34 @@ void TSkinComBox::OnEditMessage(ui::TMessage& m, const ui::NextHandler& next) {
     next(m);
     if (!SkinOn() || State() != LifeState::Attached)
         return;
-    switch (m.Msg) {
-        case WM_PAINT:
-            PaintWindow(nullptr);
-            break;
+    if (m.Msg == WM_PAINT)
+        PaintWindow(nullptr);
+    else
+        FollowPress(m.Msg);
+}
+
+bool TSkinComBox::FollowPress(UINT msg) {
+    switch (msg) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             pressed_ = true;
-            PaintWindow(nullptr);
             break;
         case WM_LBUTTONUP:
             pressed_ = false;
-            PaintWindow(nullptr);
             break;
         default:
-            break;
+            return false;
     }
+    PaintWindow(nullptr);
+    return true;
 }
 
 void TSkinComBox::AfterMessage(ui::TMessage& m) {
+    if (FollowPress(m.Msg))
+        return;
     switch (m.Msg) {
         case WM_DRAWITEM:
         case WM_NCPAINT:
-            PaintWindow(nullptr);
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            pressed_ = true;
-            PaintWindow(nullptr);
-            break;
-        case WM_LBUTTONUP:
-            pressed_ = false;
             PaintWindow(nullptr);
             break;
         case ui::CM_MOUSEENTER:

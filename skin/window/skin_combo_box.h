@@ -26,6 +26,9 @@ class TSkinComBox : public TSkinControl {
   private:
     void FollowEditPart();
     void OnEditMessage(ui::TMessage& m, const ui::NextHandler& next);
+    // A press on the box or its edit part shows the button pressed until
+    // the release; whether `msg` was one of them.
+    bool FollowPress(UINT msg);
     bool HasFocus() const;
 
     bool pressed_ = false;

@@ -194,7 +194,7 @@ bool TSkinControl::PaintWindow(HDC dc) {
         if (dc) {
             DrawControl(dc, WindowPlace(window_), *skin);
         } else {
-            const WholeWindowDC own(window_);
+            const ui::WholeWindowDC own(window_);
             DrawControl(own.get(), WindowPlace(window_), *skin);
         }
         return true;
@@ -258,6 +258,11 @@ TextPainter& TSkinControl::Font(Ampersand ampersand) {
         painterAmpersand_ = ampersand;
     }
     return *painter_;
+}
+
+void TSkinControl::TrackPointerLeave() const {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+    TrackMouseEvent(&track);
 }
 
 std::string TSkinControl::Caption() const {

@@ -110,6 +110,8 @@ class TSkinControl {
     bool Enabled() const { return IsWindowEnabled(window_) != FALSE; }
     bool Focused() const { return GetFocus() == window_; }
     bool IsUnicode() const { return unicode_; }
+    // Asks to be told (WM_MOUSELEAVE) when the pointer leaves the control.
+    void TrackPointerLeave() const;
 
     // Another window repainted in place of this one.
     HWND Companion = nullptr;
@@ -138,20 +140,6 @@ class TSkinControl {
 
     ui::HandlerLink link_;
     std::unique_ptr<ui::WindowSubclass> subclass_;
-};
-
-// A device context of the whole window (non-client area included).
-class WholeWindowDC {
-  public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WholeWindowDC() { ReleaseDC(window_, dc_); }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
 };
 
 // The window's size, as a rectangle at (0, 0).

@@ -27,8 +27,7 @@ void TSkinEdit::AfterMessage(ui::TMessage& m) {
         case WM_MOUSEMOVE:
             if (!hot_ && Enabled()) {
                 hot_ = true;
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                TrackMouseEvent(&track);
+                TrackPointerLeave();
                 PaintWindow(nullptr);
             }
             break;

@@ -36,10 +36,8 @@ void TSkinHeader::AfterMessage(ui::TMessage& m) {
             break;
         case WM_MOUSEMOVE:
             if (const int section = SectionAt(m.LParam); section != hot_) {
-                if (hot_ < 0) {
-                    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                    TrackMouseEvent(&track);
-                }
+                if (hot_ < 0)
+                    TrackPointerLeave();
                 hot_ = section;
                 Repaint();
             }

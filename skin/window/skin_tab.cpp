@@ -23,10 +23,8 @@ void TSkinTab::AfterMessage(ui::TMessage& m) {
     switch (m.Msg) {
         case WM_MOUSEMOVE:
             if (const int tab = TabAt(m.LParam); tab != hot_) {
-                if (hot_ < 0) {
-                    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                    TrackMouseEvent(&track);
-                }
+                if (hot_ < 0)
+                    TrackPointerLeave();
                 hot_ = tab;
                 Repaint();
             }

@@ -44,8 +44,7 @@ void TSkinTrackBar::AfterMessage(ui::TMessage& m) {
         case WM_MOUSEMOVE:
             if (const bool on = OnThumb(m.LParam); on != hot_) {
                 hot_ = on;
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                TrackMouseEvent(&track);
+                TrackPointerLeave();
                 Repaint();
             }
             break;

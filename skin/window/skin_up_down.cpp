@@ -31,10 +31,8 @@ void TSkinUpDown::AfterMessage(ui::TMessage& m) {
             break;
         case WM_MOUSEMOVE:
             if (const UpDownHalf half = HalfAt(m.LParam); half != hot_) {
-                if (hot_ == UpDownHalf::None) {
-                    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
-                    TrackMouseEvent(&track);
-                }
+                if (hot_ == UpDownHalf::None)
+                    TrackPointerLeave();
                 hot_ = half;
                 PaintWindow(nullptr);
             }

@@ -1,5 +1,7 @@
 #include "controls_form.h"
 
+#include "skin_window_fixture.h"
+
 namespace skinwindow {
 
 ControlsForm::ControlsForm(ui::TComponent& owner)
@@ -37,6 +39,13 @@ ControlsForm::ControlsForm(ui::TComponent& owner)
 
 std::string SkinArchive(int index) {
     return std::string(LEXORA_SKINS) + "/SkinItem" + std::to_string(index) + ".lzh";
+}
+
+bool UseProgramSkin(skin::TSkinData& data, skin::window::TSkinManager& manager, int index) {
+    data.SetSkinFile(SkinArchive(index));
+    manager.RunPendingCommand();
+    PumpMessages(120);
+    return !data.NotLoaded();
 }
 
 LOGFONTW LogFontOf(HWND window) {

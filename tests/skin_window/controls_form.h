@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "skin/skin_data.h"
+#include "skin/window/skin_manager.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -37,6 +39,9 @@ class ControlsForm : public ui::TForm {
 
 // The program's skin archive `index` (0 to 4) as the native build packs it.
 std::string SkinArchive(int index);
+// Loads it into `data` and carries the switch out, windows repainted;
+// whether it loaded.
+bool UseProgramSkin(skin::TSkinData& data, skin::window::TSkinManager& manager, int index);
 
 // The font a window draws its text in.
 LOGFONTW LogFontOf(HWND window);

@@ -62,12 +62,7 @@ class ControlsTest : public SkinWindowTest {
         PumpMessages(150);
     }
 
-    void UseSkin(int index) {
-        main->SetSkinFile(SkinArchive(index));
-        ASSERT_FALSE(main->NotLoaded());
-        Manager().RunPendingCommand();
-        PumpMessages(120);
-    }
+    void UseSkin(int index) { ASSERT_TRUE(UseProgramSkin(*main, Manager(), index)); }
 
     skin::window::SkinnedControls& Skins() {
         skin::window::TSkinForm* frame = Manager().FindSkinnedWindow(form->Handle());

@@ -191,12 +191,7 @@ class MembersTest : public SkinWindowTest {
             main->ClassMap.push_back(line);
         UseSkin(1);
     }
-    void UseSkin(int index) {
-        main->SetSkinFile(SkinArchive(index));
-        ASSERT_FALSE(main->NotLoaded());
-        Manager().RunPendingCommand();
-        PumpMessages(120);
-    }
+    void UseSkin(int index) { ASSERT_TRUE(UseProgramSkin(*main, Manager(), index)); }
     skin::window::TSkinControl* SkinOf(HWND frameWindow, HWND control) {
         skin::window::TSkinForm* frame = Manager().FindSkinnedWindow(frameWindow);
         return frame && frame->ChildSkins() ? frame->ChildSkins()->Find(control) : nullptr;

@@ -74,8 +74,7 @@ class OverlayTest : public SkinWindowTest {
   protected:
     OverlayTest() {
         AddSkinData();
-        main->SetSkinFile(SkinArchive(2));
-        Manager().RunPendingCommand();
+        UseProgramSkin(*main, Manager(), 2);
         form = ui::Make<ControlsForm>(application);
         form->Show();
         SetForegroundWindow(form->Handle());
