@@ -23,7 +23,7 @@ ControlsForm::ControlsForm(ui::TComponent& owner)
     status->SetPanelText(1, "Lexora", ui::TAlignment::taCenter);
 
     std::string lines;
-    std::wstring richLines;
+    std::string richLines = "{\\rtf1 ";
     for (int i = 0; i < 200; ++i) {
         const std::string row = "第 " + std::to_string(i) + " 行 row";
         list->AddItem(row);
@@ -31,10 +31,10 @@ ControlsForm::ControlsForm(ui::TComponent& owner)
         HTREEITEM node = tree->AddChild(nullptr, row, -1);
         tree->AddChild(node, row + " child", -1);
         lines += row + "\r\n";
-        richLines += L"line " + std::to_wstring(i) + L"\r";
+        richLines += "line " + std::to_string(i) + "\\par ";
     }
     memo->SetText(lines);
-    rich->SetText(richLines);
+    rich->SetRtf(richLines + "}");
 }
 
 std::string SkinArchive(int index) {
