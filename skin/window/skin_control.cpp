@@ -265,6 +265,16 @@ void TSkinControl::TrackPointerLeave() const {
     TrackMouseEvent(&track);
 }
 
+void TSkinControl::FollowHotPart(const ui::TMessage& m, int& hot, int partAtPointer) {
+    const int now = m.Msg == WM_MOUSELEAVE ? -1 : partAtPointer;
+    if (now == hot)
+        return;
+    if (hot < 0 && now >= 0)
+        TrackPointerLeave();
+    hot = now;
+    Repaint();
+}
+
 std::string TSkinControl::Caption() const {
     return control_ ? control_->Caption() : WindowText(window_);
 }

@@ -112,6 +112,11 @@ class TSkinControl {
     bool IsUnicode() const { return unicode_; }
     // Asks to be told (WM_MOUSELEAVE) when the pointer leaves the control.
     void TrackPointerLeave() const;
+    // For the controls whose parts light up under the pointer: the part at
+    // the pointer (-1 for none) becomes `hot`, repainted when it changes,
+    // and the leaving is asked for when the pointer comes onto a part; at
+    // WM_MOUSELEAVE, -1.
+    void FollowHotPart(const ui::TMessage& m, int& hot, int partAtPointer);
 
     // Another window repainted in place of this one.
     HWND Companion = nullptr;

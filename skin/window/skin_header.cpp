@@ -35,16 +35,8 @@ void TSkinHeader::AfterMessage(ui::TMessage& m) {
             }
             break;
         case WM_MOUSEMOVE:
-            if (const int section = SectionAt(m.LParam); section != hot_) {
-                if (hot_ < 0)
-                    TrackPointerLeave();
-                hot_ = section;
-                Repaint();
-            }
-            break;
         case WM_MOUSELEAVE:
-            hot_ = -1;
-            Repaint();
+            FollowHotPart(m, hot_, m.Msg == WM_MOUSEMOVE ? SectionAt(m.LParam) : -1);
             break;
         default:
             TSkinControl::AfterMessage(m);

@@ -22,16 +22,8 @@ int TSkinTab::TabAt(LPARAM at) const {
 void TSkinTab::AfterMessage(ui::TMessage& m) {
     switch (m.Msg) {
         case WM_MOUSEMOVE:
-            if (const int tab = TabAt(m.LParam); tab != hot_) {
-                if (hot_ < 0)
-                    TrackPointerLeave();
-                hot_ = tab;
-                Repaint();
-            }
-            break;
         case WM_MOUSELEAVE:
-            hot_ = -1;
-            Repaint();
+            FollowHotPart(m, hot_, m.Msg == WM_MOUSEMOVE ? TabAt(m.LParam) : -1);
             break;
         case TCM_SETCURSEL:
         case TCM_INSERTITEMW:

@@ -1,5 +1,8 @@
 #include "controls_form.h"
 
+#include <cstdio>
+
+#include "skin/window/dib.h"
 #include "skin_window_fixture.h"
 
 namespace skinwindow {
@@ -46,6 +49,26 @@ bool UseProgramSkin(skin::TSkinData& data, skin::window::TSkinManager& manager, 
     manager.RunPendingCommand();
     PumpMessages(120);
     return !data.NotLoaded();
+}
+
+std::vector<std::string> ScreenDifferences(HWND window, const pixels::Bitmap& expected,
+                                           skin::Rect area) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const pixels::Bitmap shown = skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
+    std::vector<std::string> out;
+    for (int y = area.top; y < area.bottom && out.size() < 5; ++y) {
+        for (int x = area.left; x < area.right && out.size() < 5; ++x) {
+            if (shown.At(x, y) != expected.At(x, y)) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%d,%d: %06X, not %06X", x, y,
+                              static_cast<unsigned>(shown.At(x, y) & 0xFFFFFF),
+                              static_cast<unsigned>(expected.At(x, y) & 0xFFFFFF));
+                out.push_back(text);
+            }
+        }
+    }
+    return out;
 }
 
 LOGFONTW LogFontOf(HWND window) {

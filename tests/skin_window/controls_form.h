@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "pixels/bitmap.h"
+#include "skin/geometry.h"
 #include "skin/skin_data.h"
 #include "skin/window/skin_manager.h"
 #include "ui/button.h"
@@ -42,6 +45,12 @@ std::string SkinArchive(int index);
 // Loads it into `data` and carries the switch out, windows repainted;
 // whether it loaded.
 bool UseProgramSkin(skin::TSkinData& data, skin::window::TSkinManager& manager, int index);
+
+// Where the screen shows `window` differently from `expected` (a picture of
+// the whole window) within `area`: at most five points, as "x,y: shown, not
+// expected".
+std::vector<std::string> ScreenDifferences(HWND window, const pixels::Bitmap& expected,
+                                           skin::Rect area);
 
 // The font a window draws its text in.
 LOGFONTW LogFontOf(HWND window);

@@ -28,23 +28,6 @@ namespace {
 using pixels::Bitmap;
 using skin::ButtonState;
 
-// The pixels of `area` (window coordinates of `window`) where the screen
-// and `expected` (a picture of the whole window) differ, at most five as
-// "x,y".
-std::vector<std::string> ScreenDifferences(HWND window, const Bitmap& expected, skin::Rect area) {
-    RECT r;
-    GetWindowRect(window, &r);
-    const Bitmap shown = skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
-    std::vector<std::string> out;
-    for (int y = area.top; y < area.bottom && out.size() < 5; ++y) {
-        for (int x = area.left; x < area.right && out.size() < 5; ++x) {
-            if (shown.At(x, y) != expected.At(x, y))
-                out.push_back(std::to_string(x) + "," + std::to_string(y));
-        }
-    }
-    return out;
-}
-
 skin::Rect Whole(HWND window) {
     return skin::window::WindowPlace(window);
 }

@@ -160,27 +160,6 @@ struct BareControls {
     HWND check, radio, split, edit, combo, bar, tabs, progress, header;
 };
 
-// Where the screen shows `window` differently from `expected` (a picture of
-// the whole window) within `area`; at most five points.
-std::vector<std::string> Differences(HWND window, const Bitmap& expected, skin::Rect area) {
-    RECT r;
-    GetWindowRect(window, &r);
-    const Bitmap shown = skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
-    std::vector<std::string> out;
-    for (int y = area.top; y < area.bottom && out.size() < 5; ++y) {
-        for (int x = area.left; x < area.right && out.size() < 5; ++x) {
-            if (shown.At(x, y) != expected.At(x, y)) {
-                char text[64];
-                std::snprintf(text, sizeof text, "%d,%d: %06X, not %06X", x, y,
-                              static_cast<unsigned>(shown.At(x, y) & 0xFFFFFF),
-                              static_cast<unsigned>(expected.At(x, y) & 0xFFFFFF));
-                out.push_back(text);
-            }
-        }
-    }
-    return out;
-}
-
 class MembersTest : public SkinWindowTest {
   protected:
     MembersTest() {
@@ -384,11 +363,12 @@ TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
                     // The rings are the member's; the inside is the control's.
                     for (const skin::Rect strip :
                          {skin::Rect{0, 0, place.right, 2}, skin::Rect{0, 0, 2, place.bottom}}) {
-                        EXPECT_EQ(Differences(row.window, expected, strip),
+                        EXPECT_EQ(ScreenDifferences(row.window, expected, strip),
                                   std::vector<std::string>{});
                     }
                 } else {
-                    EXPECT_EQ(Differences(row.window, expected, place), std::vector<std::string>{});
+                    EXPECT_EQ(ScreenDifferences(row.window, expected, place),
+                              std::vector<std::string>{});
                 }
             }
         }
