@@ -41,10 +41,20 @@ class RandomOperations : public ::testing::Test {
         ui = std::make_unique<DictionaryWindow>(app, main);
     }
 
-    // Waits until the program has handled what was sent before.
+    // Waits until the program has handled what was sent and posted before:
+    // a marker posted after it (a new limit of the note editor's text, which
+    // no operation comes near) has reached the editor.
     bool Settled() {
-        DWORD_PTR answer = 0;
-        return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) != 0;
+        const LPARAM marker = 0x1000000 + ++markers;
+        PostMessageW(ui->noteEditor, EM_SETLIMITTEXT, marker, 0);
+        return WaitUntil(
+            [&] {
+                DWORD_PTR limit = 0;
+                return SendMessageTimeoutW(ui->noteEditor, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL,
+                                           20000, &limit) &&
+                       static_cast<LPARAM>(limit) == marker;
+            },
+            20000);
     }
     // Dismisses the message boxes the program shows; the texts of those
     // that are not its confirmations ("确认").
@@ -104,6 +114,7 @@ class RandomOperations : public ::testing::Test {
     std::unique_ptr<Probe> probe;
     std::unique_ptr<DictionaryWindow> ui;
     std::vector<std::wstring> unexpected;
+    int markers = 0;
 };
 
 TEST_F(RandomOperations, AThousandOperationsLeaveTheProgramAndItsFilesConsistent) {
