@@ -346,6 +346,15 @@ TColor TControl::Color() const {
     return parentColor_ && parent_ ? parent_->Color() : color_;
 }
 
+void TControl::SetParentColor(bool value) {
+    if (value == parentColor_)
+        return;
+    if (!value)
+        color_ = Color();
+    parentColor_ = value;
+    ColorChanged();
+}
+
 void TControl::SetParentBackground(bool value) {
     parentBackground_ = value;
     Invalidate();
@@ -437,6 +446,10 @@ bool TControl::SetProperty(std::string_view name, const PropertyValue& value) {
         if (!Extract(value, number))
             return false;
         SetColor(static_cast<TColor>(number));
+    } else if (SameName(name, "ParentColor")) {
+        if (!Extract(value, flag))
+            return false;
+        SetParentColor(flag);
     } else if (SameName(name, "ParentBackground")) {
         if (!Extract(value, flag))
             return false;

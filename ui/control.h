@@ -62,6 +62,9 @@ class TControl : public TComponent {
     TColor Color() const;
     void SetColor(TColor color);
     bool ParentColor() const { return parentColor_; }
+    // Whether the control shows its parent's colour (a colour set of its
+    // own ends it).
+    void SetParentColor(bool value);
     // The control's background shows its parent's colour.
     bool ParentBackground() const { return parentBackground_; }
     void SetParentBackground(bool value);

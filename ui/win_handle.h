@@ -79,6 +79,21 @@ class WindowDC {
     HDC dc_;
 };
 
+// A device context of a whole window, its non-client area included,
+// released when it goes.
+class WholeWindowDC {
+  public:
+    explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    ~WholeWindowDC() { ReleaseDC(window_, dc_); }
+    WholeWindowDC(const WholeWindowDC&) = delete;
+    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects an object into a device context and puts the old one back.
 class Selection {
   public:

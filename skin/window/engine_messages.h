@@ -18,6 +18,12 @@ enum EngineMessage : UINT {
     // Sent to ask whether a caption button whose Visibility is from 1000 to
     // 2000 shows: wParam the Visibility, lParam the Action; above 0 shows it.
     kButtonShownMessage = 0x3515,
+    // To a skinned control: wParam above 0 paints it in the skin, 0 in its
+    // ordinary way.
+    kSkinPaintingMessage = 0x3506,
+    // Posted to a frame when a control's window was made anew: wParam the
+    // control's window, whose scroll-bar skin the frame makes again.
+    kRecreateControlSkinMessage = 0x3517,
     // Opens the menu of the menu-bar button at the screen point in lParam;
     // answers 0.
     kOpenButtonMenuMessage = 0x3518,

@@ -6,6 +6,7 @@
 #include "skin/key_menu.h"
 #include "skin/window/engine_messages.h"
 #include "skin/window/skin_manager.h"
+#include "skin/window/skinned_controls.h"
 #include "skin/window/system_menu_session.h"
 #include "skin/window/window_facts.h"
 #include "skin/window/window_icon.h"
@@ -170,6 +171,7 @@ void TSkinForm::Start() {
     systemMenu_ = GetSystemMenu(window_, FALSE);
     if (form_)
         controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
+    HandOverControls();
     bool resized = false;
     if (state_ == SkinState::Attached && frameSkinned_) {
         const LONG style = GetWindowLongW(window_, GWL_STYLE);
@@ -273,6 +275,7 @@ void TSkinForm::Refresh() {
     ApplyFaceColour();
     if (form_)
         controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
+    HandOverControls();
     faceBrush_.reset();
     if (frameSkinned_)
         ResizeToSkinnedFrame(true);
@@ -288,6 +291,7 @@ void TSkinForm::Unhook() {
     systemMenuSession_.reset();
     link_.Remove();
     subclass_.reset();
+    childSkins_.reset();
     controls_.clear();
 }
 
@@ -353,6 +357,10 @@ void TSkinForm::OnMessage(ui::TMessage& m, const ui::NextHandler& next) {
             return;
         case kAlreadySkinnedMessage:
             m.Result = 1;
+            return;
+        case kRecreateControlSkinMessage:
+            if (childSkins_)
+                childSkins_->Recreate(reinterpret_cast<HWND>(m.WParam));
             return;
         case kPaintFrameMessage:
             PaintFrame();

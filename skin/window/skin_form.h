@@ -32,6 +32,7 @@
 
 namespace skin::window {
 
+class SkinnedControls;
 class TSkinManager;
 struct SystemMenuSession;
 
@@ -65,6 +66,8 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     const FrameMetrics& Metrics() const { return metrics_; }
     const std::vector<TCaptionButton>& CaptionButtons() const { return buttons_; }
     const std::vector<ClassifiedControl>& Controls() const { return controls_; }
+    // The skinned controls the frame handed its window's controls to.
+    SkinnedControls* ChildSkins() const { return childSkins_.get(); }
 
     // For the manager's refresh: lets go of the hot element (the buttons
     // keep the skin they were made from, so the frame goes on painting the
@@ -101,6 +104,9 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     void OnMessage(ui::TMessage& m, const ui::NextHandler& next);
     void Start();
     void Unhook();
+    // The hand-over to the skinned controls, at the start and at every
+    // refresh (skin_form_controls.cpp).
+    void HandOverControls();
     void ReadWindowFacts();
     void ResizeToSkinnedFrame(bool refreshing);
     // The window's outline for a window of this size.
@@ -196,6 +202,7 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     std::optional<Size> menuRemovalSize_;
     ui::OwnedBrush faceBrush_;
     std::vector<ClassifiedControl> controls_;
+    std::unique_ptr<SkinnedControls> childSkins_;
 
     ui::HandlerLink link_;
     std::unique_ptr<ui::WindowSubclass> subclass_;

@@ -11,20 +11,6 @@
 namespace skin::window {
 namespace {
 
-// A device context of the whole window, released when it goes.
-class WholeWindowDC {
-  public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WholeWindowDC() { ReleaseDC(window_, dc_); }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 // The frame's parts of a picture of the whole window: the caption with the
 // menu band, the two sides and the bottom.
 void BlitFrame(HDC dc, const Bitmap& picture, const FrameMetrics& m) {
@@ -93,7 +79,7 @@ void TSkinForm::PaintFrame(HDC dc) {
         if (dc) {
             BlitFrame(dc, picture, metrics_);
         } else {
-            const WholeWindowDC windowDC(window_);
+            const ui::WholeWindowDC windowDC(window_);
             BlitFrame(windowDC.get(), picture, metrics_);
         }
         picture_ = std::move(picture);
@@ -114,7 +100,7 @@ void TSkinForm::PaintCaptionButton(const TCaptionButton& button) {
         return;
     try {
         RepaintCaptionButton(picture_, captionBackground_, button, iconPicture_);
-        const WholeWindowDC dc(window_);
+        const ui::WholeWindowDC dc(window_);
         Blit(dc.get(), picture_, button.Place);
     } catch (...) {
         // The next paint of the frame shows it.
@@ -126,7 +112,7 @@ void TSkinForm::PaintMenuBarButton(const TMenuBarButton& button) {
         return;
     try {
         menuBar_->PaintButton(picture_, button, *skin_, manager_->MenuFont(), manager_->Look());
-        const WholeWindowDC dc(window_);
+        const ui::WholeWindowDC dc(window_);
         Blit(dc.get(), picture_, button.Place);
     } catch (...) {
         // As above.

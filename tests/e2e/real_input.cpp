@@ -66,6 +66,14 @@ bool RightClickAt(POINT point) {
     return ClickButtonAt(point, L"3");
 }
 
+bool DragTo(POINT from, POINT to) {
+    if (!MoveTo(from) || !XdoTool(L"mousedown 1"))
+        return false;
+    for (int step = 1; step <= 4; ++step)
+        MoveTo({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
+    return XdoTool(L"mouseup 1");
+}
+
 POINT CentreOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);

@@ -16,6 +16,9 @@ bool RightClickAt(POINT point);
 
 // Moves the pointer there without clicking; false when it did not get there.
 bool MoveTo(POINT point);
+// Presses the left button at `from`, moves the pointer to `to` in a few
+// steps and releases it there.
+bool DragTo(POINT from, POINT to);
 // Presses keys by their X names, one after the other ("Down Return").
 bool PressKeys(const std::wstring& names);
 

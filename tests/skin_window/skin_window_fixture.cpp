@@ -148,6 +148,11 @@ void TestWindow::Show() {
 }
 
 std::optional<Bitmap> TestResources::Load(std::string_view name) const {
+    // The track bar channels, lying and standing.
+    if (name == "TRACK")
+        return skintest::States(7, 1, 9, 4);
+    if (name == "TRACKVERT")
+        return skintest::States(8, 1, 4, 9);
     if (name != "MENUGLYPHS")
         return std::nullopt;
     // Four glyphs, black on white: a bar of each glyph's own length.

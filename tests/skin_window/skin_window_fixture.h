@@ -52,7 +52,8 @@ class TestWindow {
     HWND window_ = nullptr;
 };
 
-// The program's own bitmaps as the tests give them: four 16 x 16 glyphs.
+// The program's own bitmaps as the tests give them: four 16 x 16 glyphs
+// and the track bar channels.
 class TestResources : public skin::ResourceBitmaps {
   public:
     std::optional<pixels::Bitmap> Load(std::string_view name) const override;
