@@ -109,10 +109,6 @@ MenuLoopAnswer MenuBarTracking::Filter(const MenuLoopFacts& message,
         case MenuLoopMessage::Other:
             break;
     }
-    if (!firstKeySent_) {
-        firstKeySent_ = true;
-        answer.PostFirstDown = true;
-    }
     return answer;
 }
 

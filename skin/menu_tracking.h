@@ -33,9 +33,6 @@ struct MenuLoopFacts {
 };
 
 struct MenuLoopAnswer {
-    // Post WM_KEYDOWN VK_DOWN to the menu window, so its first item is
-    // selected at once.
-    bool PostFirstDown = false;
     // The frame's menu-open flag goes off.
     bool ClearMenuOpen = false;
     // Open this button's menu instead: post WM_NCLBUTTONDOWN to the window
@@ -75,7 +72,6 @@ class MenuBarTracking {
     std::optional<size_t> open_;
     // The button a switch was posted for, so a second is not posted.
     std::optional<size_t> pending_;
-    bool firstKeySent_ = false;
     bool switching_ = false;
     // The last WM_MENUSELECT's item, if any.
     bool selection_ = false;

@@ -24,6 +24,9 @@ enum EngineMessage : UINT {
     // Posted to a frame when a control's window was made anew: wParam the
     // control's window, whose scroll-bar skin the frame makes again.
     kRecreateControlSkinMessage = 0x3517,
+    // Opens the menu of the menu-bar button at the screen point in lParam;
+    // answers 0.
+    kOpenButtonMenuMessage = 0x3518,
     // A window already handled by a skin object answers 1.
     kAlreadySkinnedMessage = 0x3523,
     // With lParam kFrameSignature: paints the frame on the device context in

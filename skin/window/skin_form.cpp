@@ -512,11 +512,12 @@ void TSkinForm::OnMessage(ui::TMessage& m, const ui::NextHandler& next) {
             return;
         }
         case WM_MEASUREITEM:
-            if (OnMeasureItem(m))
-                return;
-            break;
         case WM_DRAWITEM:
-            if (OnDrawItem(m))
+        case WM_MENUCHAR:
+        case WM_MENUSELECT:
+        case kOpenButtonMenuMessage:
+        case ui::CM_DIALOGCHAR:
+            if (OnMenuMessage(m))
                 return;
             break;
         case MN_GETHMENU:

@@ -18,9 +18,12 @@
 #include "skin/frame_facts.h"
 #include "skin/frame_metrics.h"
 #include "skin/frame_mouse.h"
+#include "skin/menu_item_measure.h"
+#include "skin/menu_tracking.h"
 #include "skin/nc_element.h"
 #include "skin/skin_data.h"
 #include "skin/window/control_list.h"
+#include "skin/window/owner_drawn_menu.h"
 #include "skin/window/skin_menu_bar.h"
 #include "ui/component.h"
 #include "ui/control.h"
@@ -81,6 +84,15 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     // The manager goes first (the program ends): nothing to tell it.
     void ForgetManager() { manager_ = nullptr; }
 
+    // The form's pop-up menus, which open on another window (the
+    // application's): whether `menu` is one the skin draws, its items made
+    // owner-drawn while it is open, and the messages about them, which the
+    // manager hands here (skin_form_menus.cpp).
+    bool OwnsPopupMenu(HMENU menu) const;
+    void OpenPopupMenu(HMENU menu);
+    void ClosePopupMenus();
+    bool OnMenuMessage(ui::TMessage& m);
+
     // Paints the whole non-client area on `dc`, or on the window's own.
     void PaintFrame(HDC dc = nullptr);
 
@@ -117,14 +129,23 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     TNcElement* ElementAt(Point inWindow);
     FrameMouseFacts MouseFacts(bool askCloseItem) const;
     void OpenSystemMenu(Point at);
-    void OpenButtonMenu(TMenuBarButton& button);
     void StartHoverTimer();
     void StopHoverTimer();
     void CheckHover();
 
-    // The skinned system menu's items (skin_form_system_menu.cpp).
-    bool OnMeasureItem(ui::TMessage& m);
-    bool OnDrawItem(ui::TMessage& m);
+    // The menu bar's drop-down menus and the owner-drawn items
+    // (skin_form_menus.cpp).
+    void OpenButtonMenu(TMenuBarButton& button);
+    void FilterMenuMessage(MSG& message);
+    void OnMenuSelect(const ui::TMessage& m);
+    void CarryMenuLoopAnswer(const MenuLoopAnswer& answer);
+    bool OpenAcceleratorButton(char32_t key);
+    MenuItemSources ItemSources(const MenuImages* images) const;
+    bool FactsOfMenuItem(ULONG_PTR itemData, MenuItemFacts& item, MeasureRule& rule,
+                         MenuImages& glyphs, const MenuImages*& images) const;
+    bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
+    bool DrawMenuItem(const DRAWITEMSTRUCT& draw);
+    bool OnMenuChar(ui::TMessage& m);
 
     CaptionState CaptionStateNow() const;
     // NcElementHost
@@ -163,6 +184,13 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     std::unique_ptr<TSkinMenuBar> menuBar_;
     HMENU initialMenu_ = nullptr;
     bool menuOpen_ = false;
+    // The menus open now with their items owner-drawn, and how those are
+    // measured.
+    std::vector<std::unique_ptr<OwnerDrawnMenu>> openMenus_;
+    MeasureRule openRule_ = MeasureRule::PopupItem;
+    MenuBarTracking tracking_;
+    // The button whose menu opens next, when the open one ends by a switch.
+    std::optional<size_t> switchTo_;
     bool hoverTimer_ = false;
 
     // The frame as last painted, and its caption bar before the buttons.

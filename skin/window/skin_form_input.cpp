@@ -155,38 +155,6 @@ void TSkinForm::OnSystemCommand(ui::TMessage& m, const ui::NextHandler& next) {
     next(m);
 }
 
-void TSkinForm::OpenButtonMenu(TMenuBarButton& button) {
-    const HMENU subMenu = menuBar_->SubMenu(button);
-    const UINT command = menuBar_->Command(button);
-    PostMessageW(window_, WM_COMMAND, command, 0);
-    if (!subMenu)
-        return;
-    if (button.Enabled) {
-        const POINT at = {windowRect_.left + button.Place.left,
-                          windowRect_.top + button.Place.bottom};
-        menuOpen_ = true;
-        const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
-            subMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y,
-            window_, nullptr));
-        menuOpen_ = false;
-        if (chosen)
-            PostMessageW(window_, WM_COMMAND, chosen, 0);
-    }
-    if (state_ != SkinState::Running || HotElement() != &button)
-        return;
-    // The menu has closed: the button shows whether the pointer is still on
-    // it.
-    POINT pointer;
-    GetCursorPos(&pointer);
-    const Point inWindow{pointer.x - windowRect_.left, pointer.y - windowRect_.top};
-    if (button.Place.Contains(inWindow)) {
-        button.State = ElementState::Hot;
-        PaintMenuBarButton(button);
-    } else {
-        button.MouseLeave(*this);
-    }
-}
-
 void TSkinForm::StartHoverTimer() {
     if (!hoverTimer_)
         hoverTimer_ = SetTimer(window_, kHoverTimer, 250, nullptr) != 0;

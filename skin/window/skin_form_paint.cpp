@@ -69,8 +69,9 @@ void TSkinForm::PaintFrame(HDC dc) {
             captionBackground_ = Crop(picture, {0, 0, w, metrics_.CaptionHeight});
             PaintCaptionButtons(picture, *skin_, metrics_, state, buttons_, iconPicture_);
             if (menuBar_) {
-                menuBar_->PaintBand(picture, metrics_.MenuBand({w, h}), *skin_, active_,
-                                    manager_->MenuFont(), look);
+                menuBar_->PaintBand(picture,
+                                    {metrics_.MenuBand({w, h}), active_, facts_.RightToLeft},
+                                    *skin_, manager_->MenuFont(), look);
             } else if (metrics_.MenuBarHeight > 0) {
                 FillMenuBand(picture, *skin_, metrics_, look);
             }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/manager_decisions.h"
+#include "skin/window/dib.h"
 #include "skin/window/engine_messages.h"
 #include "skin/window/gdi_text_painter.h"
 #include "skin/window/window_facts.h"
@@ -15,6 +16,9 @@ namespace {
 // The one manager whose hook and timer are running: the system calls their
 // procedures without an object.
 TSkinManager* g_manager = nullptr;
+
+// OBM_CHECK, which <windows.h> names only with OEMRESOURCE defined.
+constexpr int kCheckMarkBitmap = 32760;
 
 }  // namespace
 
@@ -83,6 +87,64 @@ void TSkinManager::DropCaptionButtons(TSkinData& data) {
 void TSkinManager::InstallHook() {
     if (!hook_)
         hook_.reset(SetWindowsHookExW(WH_CBT, HookProcedure, nullptr, GetCurrentThreadId()));
+    if (!applicationLink_.Linked()) {
+        if (ui::TControl* application = ui::TControl::FromHandle(ui::Application().Handle())) {
+            applicationLink_ = ui::HandlerLink(
+                application->Handlers(), [this](ui::TMessage& m, const ui::NextHandler& next) {
+                    OnApplicationMessage(m, next);
+                });
+        }
+    }
+}
+
+void TSkinManager::OnApplicationMessage(ui::TMessage& m, const ui::NextHandler& next) {
+    try {
+        switch (m.Msg) {
+            case WM_INITMENUPOPUP: {
+                const auto menu = reinterpret_cast<HMENU>(m.WParam);
+                if (popupFrame_ || !enabled_)
+                    break;
+                for (TSkinForm* frame : frames_) {
+                    if (frame->State() == SkinState::Running && frame->OwnsPopupMenu(menu)) {
+                        popupFrame_ = frame;
+                        frame->OpenPopupMenu(menu);
+                        break;
+                    }
+                }
+                break;
+            }
+            case WM_MEASUREITEM:
+            case WM_DRAWITEM:
+            case WM_MENUCHAR:
+                if (popupFrame_ && popupFrame_->OnMenuMessage(m))
+                    return;
+                break;
+            case WM_EXITMENULOOP:
+                if (popupFrame_)
+                    popupFrame_->ClosePopupMenus();
+                popupFrame_ = nullptr;
+                break;
+            default:
+                break;
+        }
+    } catch (...) {
+        // The menu shows in the system's look.
+    }
+    next(m);
+}
+
+void TSkinManager::AttachMenuWindow(HWND window) {
+    std::erase_if(menuWindows_, [](const auto& w) { return w->Destroyed(); });
+    if (main_)
+        menuWindows_.push_back(std::make_unique<TSkinPopupMenu>(window, *main_, look_));
+}
+
+TSkinPopupMenu* TSkinManager::MenuWindow(HWND window) {
+    for (const auto& menuWindow : menuWindows_) {
+        if (menuWindow->Handle() == window && !menuWindow->Destroyed())
+            return menuWindow.get();
+    }
+    return nullptr;
 }
 
 void TSkinManager::SkinOwnerForm(TSkinData&) {
@@ -99,6 +161,32 @@ TextPainter& TSkinManager::MenuFont() {
     if (!menuFont_)
         menuFont_ = std::make_unique<GdiTextPainter>(MenuLogFont(), Ampersand::MarksAccelerator);
     return *menuFont_;
+}
+
+TextPainter& TSkinManager::MenuBoldFont() {
+    if (!menuBoldFont_) {
+        LOGFONTW font = MenuLogFont();
+        font.lfWeight = FW_BOLD;
+        menuBoldFont_ = std::make_unique<GdiTextPainter>(font, Ampersand::MarksAccelerator);
+    }
+    return *menuBoldFont_;
+}
+
+const Bitmap& TSkinManager::CheckMark() {
+    if (checkMark_.Empty()) {
+        const ui::OwnedBitmap mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
+        BITMAP facts{};
+        if (mark && GetObjectW(mark.get(), sizeof facts, &facts)) {
+            DibSection section(facts.bmWidth, facts.bmHeight);
+            const OwnedDC source(CreateCompatibleDC(nullptr));
+            const HGDIOBJ previous = SelectObject(source.get(), mark.get());
+            BitBlt(section.Dc(), 0, 0, facts.bmWidth, facts.bmHeight, source.get(), 0, 0, SRCCOPY);
+            SelectObject(source.get(), previous);
+            checkMark_ = Bitmap(facts.bmWidth, facts.bmHeight);
+            section.Store(checkMark_, {0, 0});
+        }
+    }
+    return checkMark_;
 }
 
 TSkinForm* TSkinManager::FindSkinnedWindow(HWND window) const {
@@ -143,6 +231,8 @@ bool TSkinManager::SkinForm(ui::TForm& form) {
 
 void TSkinManager::Forget(TSkinForm& frame) {
     std::erase(frames_, &frame);
+    if (popupFrame_ == &frame)
+        popupFrame_ = nullptr;
 }
 
 void TSkinManager::Purge() {
@@ -227,7 +317,14 @@ LRESULT CALLBACK TSkinManager::HookProcedure(int code, WPARAM wParam, LPARAM lPa
         try {
             if (code == HCBT_CREATEWND) {
                 const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-                if (create->lpcs->dwExStyle & WS_EX_MDICHILD)
+                const LPCWSTR className = create->lpcs->lpszClass;
+                const bool menuWindow =
+                    IS_INTRESOURCE(className)
+                        ? LOWORD(reinterpret_cast<ULONG_PTR>(className)) == 32768
+                        : std::wstring_view(className) == L"#32768";
+                if (menuWindow && g_manager->enabled_)
+                    g_manager->AttachMenuWindow(reinterpret_cast<HWND>(wParam));
+                else if (create->lpcs->dwExStyle & WS_EX_MDICHILD)
                     g_manager->SkinWindow(reinterpret_cast<HWND>(wParam));
             } else if (code == HCBT_ACTIVATE) {
                 if (g_manager->runState_ == ManagerRunState::Idle)

@@ -13,7 +13,9 @@
 #include "skin/system_look.h"
 #include "skin/text_painter.h"
 #include "skin/window/skin_form.h"
+#include "skin/window/skin_popup_menu.h"
 #include "ui/form.h"
+#include "ui/handler_chain.h"
 #include "ui/win_handle.h"
 
 namespace skin::window {
@@ -49,6 +51,12 @@ class TSkinManager : public SkinManager {
 
     const SystemLook& Look() const { return look_; }
     TextPainter& MenuFont();
+    // The menu font in bold, for a menu's default item.
+    TextPainter& MenuBoldFont();
+    // The system's check mark as a mask, white where it is clear.
+    const Bitmap& CheckMark();
+    // The skinned menu window `window`, if it is one.
+    TSkinPopupMenu* MenuWindow(HWND window);
 
   private:
     friend class TSkinForm;
@@ -57,6 +65,11 @@ class TSkinManager : public SkinManager {
     void Purge();
     void SwitchOff();
     void Refresh(TSkinData& data);
+    // Menu windows ("#32768") get their skin as they are made.
+    void AttachMenuWindow(HWND window);
+    // The form's pop-up menus open on the application's window: their
+    // messages go to the frame of the form they belong to.
+    void OnApplicationMessage(ui::TMessage& m, const ui::NextHandler& next);
     static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK TimerProcedure(HWND, UINT, UINT_PTR, DWORD);
 
@@ -79,6 +92,12 @@ class TSkinManager : public SkinManager {
     std::vector<TSkinForm*> frames_;
     std::vector<std::unique_ptr<TSkinForm>> freeStanding_;
     std::unique_ptr<TextPainter> menuFont_;
+    std::unique_ptr<TextPainter> menuBoldFont_;
+    Bitmap checkMark_;
+    std::vector<std::unique_ptr<TSkinPopupMenu>> menuWindows_;
+    ui::HandlerLink applicationLink_;
+    // The frame whose pop-up menu is open on the application's window.
+    TSkinForm* popupFrame_ = nullptr;
 };
 
 }  // namespace skin::window

@@ -69,11 +69,10 @@ UINT TSkinMenuBar::Command(const TMenuBarButton& button) const {
     return items_.at(IndexOf(button)).command;
 }
 
-void TSkinMenuBar::PaintBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
+void TSkinMenuBar::PaintBand(Bitmap& window, const MenuBand& band, const SkinDefinition& skin,
                              TextPainter& menuFont, const SystemLook& look) {
-    band_ = band;
-    bandPicture_ =
-        PaintMenuBand(window, MenuBand{band, active}, skin, buttons_, {}, menuFont, look);
+    band_ = band.Place;
+    bandPicture_ = PaintMenuBand(window, band, skin, buttons_, {}, menuFont, look);
 }
 
 void TSkinMenuBar::PaintButton(Bitmap& window, const TMenuBarButton& button,

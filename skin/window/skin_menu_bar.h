@@ -36,7 +36,7 @@ class TSkinMenuBar {
 
     // Paints the band into the window's picture and lays the buttons out;
     // keeps the band's background for repainting single buttons.
-    void PaintBand(Bitmap& window, Rect band, const SkinDefinition& skin, bool active,
+    void PaintBand(Bitmap& window, const MenuBand& band, const SkinDefinition& skin,
                    TextPainter& menuFont, const SystemLook& look);
     // One button after a change of its state, into the window's picture.
     void PaintButton(Bitmap& window, const TMenuBarButton& button, const SkinDefinition& skin,

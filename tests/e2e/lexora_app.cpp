@@ -45,10 +45,15 @@ LexoraApp::LexoraApp(Database database) : LexoraApp(LEXORA_EXE, DatabaseFile(dat
 
 LexoraApp::LexoraApp(const std::filesystem::path& exe, const std::filesystem::path& database) {
     static std::atomic<int> counter{0};
-    dir_ = std::filesystem::temp_directory_path() /
-           (L"lexora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(counter++));
-    std::filesystem::remove_all(dir_);
+    // An earlier test process with the same id may have left its directory
+    // behind, with a file still held open or read-only: then the next name.
+    std::error_code ec;
+    do {
+        dir_ = std::filesystem::temp_directory_path() /
+               (L"lexora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(counter++));
+        std::filesystem::remove_all(dir_, ec);
+    } while (std::filesystem::exists(dir_));
     std::filesystem::create_directories(dir_);
     std::filesystem::copy_file(exe, dir_ / L"Lexora.exe");
     if (!database.empty())

@@ -13,6 +13,8 @@
 
 #include "dictionary_window.h"
 #include "lexora_app.h"
+#include "probe_client.h"
+#include "real_input.h"
 
 namespace {
 
@@ -161,6 +163,37 @@ TEST_F(Output, CopyingEverythingLeavesTheCaretAtTheStart) {
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 0u);
+}
+
+// The view's context menu, drawn by the skin, opened and chosen from with
+// the mouse.
+TEST_F(Output, TheEntryViewsContextMenuCopiesEverythingAsBefore) {
+    PutOnClipboard(L"something else");
+    Probe probe(ui->window);
+    RECT view;
+    GetWindowRect(ui->entryView, &view);
+    ASSERT_TRUE(RightClickAt({view.left + 30, view.top + 30}));
+    const ShownMenu menu = WaitForOpenMenu(probe, [](HMENU, const std::vector<MenuEntry>& items) {
+        return items.size() == 2 && items[1].place.bottom > items[1].place.top;
+    });
+    ASSERT_NE(menu.menu, nullptr);
+    EXPECT_EQ(menu.items[1].caption, L"复制全部内容到剪贴板");
+    EXPECT_TRUE(menu.items[0].ownerDrawn && menu.items[1].ownerDrawn) << "drawn by the skin";
+    const RECT& item = menu.items[1].place;
+    ASSERT_TRUE(ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2}));
+    EXPECT_TRUE(WaitUntil([] { return FindWindowW(L"#32768", nullptr) == nullptr; }, 3000));
+    std::wstring shown = ViewText();
+    std::erase(shown, L'\n');
+    // The program may hold the clipboard open a moment longer.
+    std::wstring copied;
+    WaitUntil(
+        [&] {
+            copied = ClipboardText();
+            std::erase(copied, L'\n');
+            return copied == shown;
+        },
+        3000);
+    EXPECT_EQ(copied, shown);
 }
 
 TEST_F(Output, ExportsRichTextWithTheEntrysFormatting) {

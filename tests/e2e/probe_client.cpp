@@ -1,7 +1,9 @@
 #include "probe_client.h"
 
+#include <cstdio>
 #include <stdexcept>
 
+#include "lexora_app.h"
 #include "probe_protocol.h"
 
 namespace {
@@ -64,15 +66,19 @@ std::vector<MenuEntry> Probe::MenuItems(HMENU menu) {
     for (size_t end; (end = answer.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::string line = answer.substr(start, end - start);
         const size_t t1 = line.find('\t'), t2 = line.find('\t', t1 + 1),
-                     t3 = line.find('\t', t2 + 1);
+                     t3 = line.find('\t', t2 + 1), t4 = line.find('\t', t3 + 1);
         MenuEntry e;
         e.caption = Wide(line.substr(0, t1));
         const std::string flags = line.substr(t1 + 1, t2 - t1 - 1);
         e.checked = flags.find('c') != std::string::npos;
         e.isDefault = flags.find('d') != std::string::npos;
         e.grayed = flags.find('g') != std::string::npos;
+        e.highlighted = flags.find('h') != std::string::npos;
+        e.ownerDrawn = flags.find('o') != std::string::npos;
         e.subMenu = reinterpret_cast<HMENU>(std::stoull(line.substr(t2 + 1, t3 - t2 - 1)));
-        e.command = static_cast<UINT>(std::stoul(line.substr(t3 + 1)));
+        e.command = static_cast<UINT>(std::stoul(line.substr(t3 + 1, t4 - t3 - 1)));
+        sscanf(line.c_str() + t4 + 1, "%ld,%ld,%ld,%ld", &e.place.left, &e.place.top,
+               &e.place.right, &e.place.bottom);
         entries.push_back(e);
     }
     return entries;
@@ -80,4 +86,32 @@ std::vector<MenuEntry> Probe::MenuItems(HMENU menu) {
 
 std::string Probe::StreamRtf(HWND view) {
     return Ask(static_cast<uint32_t>(probe::Request::StreamRtf), reinterpret_cast<uintptr_t>(view));
+}
+
+ShownMenu WaitForOpenMenu(Probe& probe,
+                          const std::function<bool(HMENU, const std::vector<MenuEntry>&)>& ready,
+                          DWORD timeoutMs) {
+    ShownMenu open;
+    // Other menu windows may stand before the open one, hidden: each is
+    // looked at.
+    const bool shown = WaitUntil(
+        [&] {
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+                 w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner != probe.ProcessId() || !IsWindowVisible(w))
+                    continue;
+                open.window = w;
+                open.menu = reinterpret_cast<HMENU>(SendMessageW(w, MN_GETHMENU, 0, 0));
+                if (!open.menu)
+                    continue;
+                open.items = probe.MenuItems(open.menu);
+                if (ready(open.menu, open.items))
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return shown ? open : ShownMenu{};
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,11 @@ struct MenuEntry {
     bool checked = false;
     bool isDefault = false;
     bool grayed = false;
+    bool highlighted = false;  // the open menu's selected item
+    bool ownerDrawn = false;
     HMENU subMenu = nullptr;
     UINT command = 0;
+    RECT place{};  // on the screen while the menu is open
 };
 
 class Probe {
@@ -23,6 +27,7 @@ class Probe {
     Probe(const Probe&) = delete;
     Probe& operator=(const Probe&) = delete;
 
+    DWORD ProcessId() const { return processId_; }
     std::vector<MenuEntry> MenuItems(HMENU menu);
     // The rich edit's whole content as RTF, as the view itself writes it.
     std::string StreamRtf(HWND view);
@@ -36,3 +41,16 @@ class Probe {
     HANDLE mapping_ = nullptr;
     HANDLE done_ = nullptr;
 };
+
+// The program's menu window shown now, its menu and the menu's items.
+struct ShownMenu {
+    HWND window = nullptr;
+    HMENU menu = nullptr;
+    std::vector<MenuEntry> items;
+};
+
+// Waits for a visible menu window whose menu and items satisfy `ready`;
+// an empty ShownMenu when none does within the time.
+ShownMenu WaitForOpenMenu(Probe& probe,
+                          const std::function<bool(HMENU, const std::vector<MenuEntry>&)>& ready,
+                          DWORD timeoutMs = 3000);

@@ -17,7 +17,9 @@ std::string Utf8(const wchar_t* text) {
     return out;
 }
 
-// caption TAB c(hecked) d(efault) s(eparator) g(rayed) TAB sub-menu handle
+// caption TAB c(hecked) d(efault) g(rayed) h(ighlighted) o(wner-drawn) TAB
+// sub-menu handle TAB command TAB left,top,right,bottom on the screen (all 0
+// while the menu is not shown)
 std::string MenuItems(HMENU menu) {
     std::string out;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -36,8 +38,16 @@ std::string MenuItems(HMENU menu) {
             out += 'd';
         if (mii.fState & MFS_DISABLED)
             out += 'g';
+        if (mii.fState & MFS_HILITE)
+            out += 'h';
+        if (mii.fType & MFT_OWNERDRAW)
+            out += 'o';
+        RECT place{};
+        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &place);
         out += '\t' + std::to_string(reinterpret_cast<uintptr_t>(mii.hSubMenu)) + '\t' +
-               std::to_string(mii.wID) + '\n';
+               std::to_string(mii.wID) + '\t' + std::to_string(place.left) + ',' +
+               std::to_string(place.top) + ',' + std::to_string(place.right) + ',' +
+               std::to_string(place.bottom) + '\n';
     }
     return out;
 }

@@ -41,17 +41,29 @@ bool PressKeys(const std::wstring& names) {
     return XdoTool(L"key --delay 40 " + names);
 }
 
-bool ClickAt(POINT point) {
+namespace {
+
+bool ClickButtonAt(POINT point, const wchar_t* button) {
     // Clicks come apart by more than the double-click time, as a user's
     // clicks on different things do; the system would join them otherwise.
     static ULONGLONG lastClick = 0;
     const ULONGLONG due = lastClick + GetDoubleClickTime() + 50;
     if (GetTickCount64() < due)
         Sleep(static_cast<DWORD>(due - GetTickCount64()));
-    if (!MoveTo(point) || !XdoTool(L"click 1"))
+    if (!MoveTo(point) || !XdoTool(std::wstring(L"click ") + button))
         return false;
     lastClick = GetTickCount64();
     return true;
+}
+
+}  // namespace
+
+bool ClickAt(POINT point) {
+    return ClickButtonAt(point, L"1");
+}
+
+bool RightClickAt(POINT point) {
+    return ClickButtonAt(point, L"3");
 }
 
 bool DragTo(POINT from, POINT to) {

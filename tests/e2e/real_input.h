@@ -11,6 +11,9 @@
 // there; false when the pointer did not get there.
 bool ClickAt(POINT point);
 
+// The same with the right button.
+bool RightClickAt(POINT point);
+
 // Moves the pointer there without clicking; false when it did not get there.
 bool MoveTo(POINT point);
 // Presses the left button at `from`, moves the pointer to `to` in a few

@@ -1,10 +1,12 @@
 // Pictures of the real program in its skins, for the README: the main
-// window in each of the five, and the About window and a message box in one.
-// Each is taken from the screen once it shows the skin's composition.
+// window in each of the five, its menu "功能" open in two, and the About
+// window and a message box in one. Each is taken from the screen once it
+// shows the skin's composition.
 //
 //   skin_screenshots OUTPUT_DIR
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -22,36 +24,70 @@ namespace {
 
 const char* const kNames[] = {"default", "xp", "metal", "christmas", "vista"};
 
-pixels::Bitmap Shown(HWND window) {
+RECT PlaceOf(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
+    return r;
+}
+
+pixels::Bitmap Shown(const RECT& r) {
     return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
 }
 
 // The frame is painted at once on a switch, the client area and its
 // controls once the program gets to their paint messages: the picture is
 // taken once it no longer changes.
-bool WaitUntilStill(HWND window) {
-    pixels::Bitmap last = Shown(window);
+bool WaitUntilStill(const RECT& area) {
+    pixels::Bitmap last = Shown(area);
     return WaitUntil([&] {
         Sleep(150);
-        pixels::Bitmap now = Shown(window);
+        pixels::Bitmap now = Shown(area);
         const bool still = now == last;
         last = std::move(now);
         return still;
     });
 }
 
-// Saves what the screen shows of the window as a BMP file
-// (scripts/skin-screenshots turns them into PNG files).
-bool Save(HWND window, const std::string& file) {
-    if (!WaitUntilStill(window))
+// Saves what the screen shows there as a BMP file (scripts/skin-screenshots
+// turns them into PNG files).
+bool Save(const RECT& area, const std::string& file) {
+    if (!WaitUntilStill(area))
         return false;
-    const std::vector<uint8_t> bytes = skin::WriteBmp(Shown(window));
+    const std::vector<uint8_t> bytes = skin::WriteBmp(Shown(area));
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+bool Save(HWND window, const std::string& file) {
+    return Save(PlaceOf(window), file);
+}
+
+// Opens "功能" with a click on the bar, as the skin lays it out, and saves
+// the window with the open menu.
+bool SaveOpenMenu(HWND window, Probe& probe, const skin::SkinSnapshot& skin,
+                  const FrameShape& shape, const std::string& file) {
+    const RECT r = PlaceOf(window);
+    FrameLayout layout;
+    ComposeFrame(skin, shape, {r.right - r.left, r.bottom - r.top}, true, &layout);
+    const skin::Rect& button = layout.menuBarButtons.at(0);
+    if (!ClickAt(
+            {r.left + (button.left + button.right) / 2, r.top + (button.top + button.bottom) / 2}))
+        return false;
+    const ShownMenu menu = WaitForOpenMenu(probe, [](HMENU, const std::vector<MenuEntry>& items) {
+        return !items.empty() && items[0].highlighted;
+    });
+    if (!menu.window)
+        return false;
+    const RECT m = PlaceOf(menu.window);
+    const RECT both{std::min(r.left, m.left), std::min(r.top, m.top), std::max(r.right, m.right),
+                    std::max(r.bottom, m.bottom)};
+    const bool saved = Save(both, file);
+    PostMessageW(menu.window, WM_KEYDOWN, VK_ESCAPE, 0);
+    WaitUntil([] { return FindWindowW(L"#32768", nullptr) == nullptr; });
+    MoveTo({1, 1});
+    return saved;
 }
 
 }  // namespace
@@ -82,6 +118,11 @@ int main(int argc, char** argv) {
         if (!WaitUntil([&] { return FrameDifferences(window, skin, main, true).empty(); }) ||
             !Save(window, out + "main-" + kNames[i] + ".bmp")) {
             std::printf("the main window in %s could not be taken\n", kNames[i]);
+            return 1;
+        }
+        if ((i == 1 || i == 3) &&
+            !SaveOpenMenu(window, probe, skin, main, out + "menu-" + kNames[i] + ".bmp")) {
+            std::printf("the open menu in %s could not be taken\n", kNames[i]);
             return 1;
         }
     }

@@ -94,8 +94,9 @@ class SkinnedProgram : public ::testing::Test {
     void ChooseSkinByHand(int current, int index) {
         ASSERT_TRUE(ClickAt(OnScreen(MainLayout(current).menuBarButtons.at(kSkinMenu))));
         ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
+        // The menu opens with its first item selected.
         std::wstring keys;
-        for (int i = 0; i <= index; ++i)
+        for (int i = 0; i < index; ++i)
             keys += L"Down ";
         ASSERT_TRUE(PressKeys(keys + L"Return"));
     }

@@ -2,6 +2,8 @@
 
 #include "skin/caption_buttons.h"
 #include "skin/frame_metrics.h"
+#include "skin/menu_item_look.h"
+#include "skin/menu_item_text.h"
 #include "skin/skin_data.h"
 #include "skin/window/dib.h"
 #include "skin/window/gdi_text_painter.h"
@@ -123,6 +125,48 @@ std::vector<std::string> FrameDifferences(HWND window, const skin::SkinSnapshot&
             const skin::Point p{x, y};
             if (client.Contains(p) || layout.iconButton.Contains(p) || !outline.Contains(x, y))
                 continue;
+            if (shown.At(x, y) != expected.At(x, y))
+                differences.push_back(std::to_string(x) + "," + std::to_string(y));
+        }
+    }
+    return differences;
+}
+
+std::vector<std::string> MenuItemDifferences(HWND menuWindow, RECT place,
+                                             const skin::SkinSnapshot& snapshot,
+                                             const PopupItemShape& shape) {
+    const skin::SkinDefinition& skin = *snapshot;
+    RECT window;
+    GetWindowRect(menuWindow, &window);
+    POINT client{0, 0};
+    ClientToScreen(menuWindow, &client);
+    const skin::Size windowSize{window.right - window.left, window.bottom - window.top};
+    const bool picture = skin.MenuBackground && !skin.MenuBackground->Image.Empty();
+    const pixels::Bitmap background = skin::PaintMenuBackground(windowSize, skin, Look());
+    skin::window::GdiTextPainter normal(skin::window::MenuLogFont(),
+                                        skin::window::Ampersand::MarksAccelerator);
+    LOGFONTW boldFont = skin::window::MenuLogFont();
+    boldFont.lfWeight = FW_BOLD;
+    skin::window::GdiTextPainter bold(boldFont, skin::window::Ampersand::MarksAccelerator);
+    skin::MenuItemSources sources{skin, Look(), {normal, bold}};
+    if (picture) {
+        sources.Background = &background;
+        sources.ClientOrigin = {client.x - window.left, client.y - window.top};
+    }
+    skin::MenuItemFacts item;
+    item.Text = skin::SplitMenuText(shape.text);
+    item.Default = shape.isDefault;
+    item.Selected = shape.selected;
+    const skin::Rect inClient{place.left - client.x, place.top - client.y, place.right - client.x,
+                              place.bottom - client.y};
+    const pixels::Bitmap expected = skin::ComposeMenuItem(inClient, item, sources);
+    const pixels::Bitmap shown =
+        skin::window::ScreenPicture({place.left, place.top, place.right, place.bottom});
+    std::vector<std::string> differences;
+    if (expected.Width() != shown.Width() || expected.Height() != shown.Height())
+        return {"size"};
+    for (int y = 0; y < shown.Height() && differences.size() < 5; ++y) {
+        for (int x = 0; x < shown.Width() && differences.size() < 5; ++x) {
             if (shown.At(x, y) != expected.At(x, y))
                 differences.push_back(std::to_string(x) + "," + std::to_string(y));
         }

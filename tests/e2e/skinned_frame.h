@@ -47,3 +47,17 @@ pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& skin, const FrameShape& sh
 // composition (the window's icon is left out), as "x,y"; at most five.
 std::vector<std::string> FrameDifferences(HWND window, const skin::SkinSnapshot& skin,
                                           const FrameShape& shape, bool active);
+
+// An item of an open pop-up menu of the program, as the skin draws it.
+struct PopupItemShape {
+    std::string text;  // UTF-8, a tab before the shortcut
+    bool isDefault = false;
+    bool selected = false;
+};
+
+// The pixels of the item drawn at `place` (screen coordinates) in the menu
+// window `menuWindow` that differ from the item as `skin` composes it, as
+// "x,y" in the item; at most five.
+std::vector<std::string> MenuItemDifferences(HWND menuWindow, RECT place,
+                                             const skin::SkinSnapshot& skin,
+                                             const PopupItemShape& item);

@@ -389,12 +389,7 @@ TEST(MenuRules, ThePointerSlidingAlongTheBarSwitchesMenusOnce) {
     EXPECT_FALSE(t.Filter(MouseAt({75, 30}), bar).SwitchTo);  // nothing open
 
     t.Open(1, {50, 30});
-    // The first message selects the first item, once.
-    MenuLoopAnswer first = t.Filter(MouseAt({50, 30}), bar);
-    EXPECT_TRUE(first.PostFirstDown);
-    EXPECT_FALSE(first.SwitchTo);
-    EXPECT_FALSE(t.Filter({}, bar).PostFirstDown);
-
+    EXPECT_FALSE(t.Filter(MouseAt({50, 30}), bar).SwitchTo);   // where it opened
     EXPECT_FALSE(t.Filter(MouseAt({55, 30}), bar).SwitchTo);   // still over the open one
     EXPECT_FALSE(t.Filter(MouseAt({55, 100}), bar).SwitchTo);  // over the drop-down
     const MenuLoopAnswer slide = t.Filter(MouseAt({75, 30}), bar);
@@ -405,10 +400,10 @@ TEST(MenuRules, ThePointerSlidingAlongTheBarSwitchesMenusOnce) {
     EXPECT_EQ(t.Filter(MouseAt({105, 30}), bar).SwitchTo, 3u);  // on to the next
 
     // Closing for the switch keeps the frame's menu open; the next menu
-    // starts afresh and selects its first item again.
+    // starts afresh.
     EXPECT_FALSE(t.Filter(MenuClosed(), bar).ClearMenuOpen);
     t.Open(3, {105, 30});
-    EXPECT_TRUE(t.Filter(MouseAt({105, 30}), bar).PostFirstDown);
+    EXPECT_FALSE(t.Filter(MouseAt({105, 30}), bar).SwitchTo);
     EXPECT_EQ(t.OpenButton(), 3u);
     EXPECT_FALSE(t.Switching());
 }

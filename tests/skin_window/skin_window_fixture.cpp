@@ -98,6 +98,9 @@ LRESULT CALLBACK TestWindow::Procedure(HWND window, UINT msg, WPARAM wParam, LPA
             case 0x3514:
                 self->log.push_back("action " + std::to_string(wParam));
                 return 0;
+            case WM_COMMAND:
+                self->log.push_back("command " + std::to_string(LOWORD(wParam)));
+                return 0;
             case WM_CLOSE:
                 self->log.push_back("close");
                 return 0;

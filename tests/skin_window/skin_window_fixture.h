@@ -44,7 +44,7 @@ class TestWindow {
     void Show();
 
     // What reached the window's own procedure, one line each: "syscommand
-    // F060", "action 42", "close", "nclbuttondown 2".
+    // F060", "action 42", "command 301", "close", "nclbuttondown 2".
     std::vector<std::string> log;
 
   private:
