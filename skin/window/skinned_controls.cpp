@@ -170,11 +170,15 @@ void SkinnedControls::TakeChildWindowsOf(HWND parent, int depth) {
         const BareWindowChoice choice = ClassifyBareWindow(facts);
         if (choice.classifyChildren && depth < kDeepestNesting)
             TakeChildWindowsOf(child, depth + 1);
-        if (choice.member == K::None)
+        // A panel that only takes the button face gets the member that
+        // erases a bare window in it.
+        const K member =
+            choice.member == K::None && choice.buttonFaceColour ? K::TSkinBox : choice.member;
+        if (member == K::None)
             continue;
         const HWND target = choice.onFirstChild ? GetWindow(child, GW_CHILD) : child;
         if (target && !Find(target))
-            AttachBare(target, choice.member);
+            AttachBare(target, member);
     }
 }
 

@@ -237,6 +237,63 @@ TEST_F(MembersTest, BareControlsGetTheMembersOfTheBareWindowTable) {
     EXPECT_EQ(SkinOf(w.Handle(), bare.header), nullptr) << "no row of the table for headers";
 }
 
+// A window of a panel class of another library, white until skinned.
+HWND MakeWhitePanel(HWND parent, const wchar_t* className, RECT r) {
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    cls.lpszClassName = className;
+    RegisterClassW(&cls);  // fails harmlessly when an earlier test registered it
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left,
+                           r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+COLORREF ScreenColour(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST_F(MembersTest, BarePanelsWearTheButtonFaceAndTheirControlsAreSkinned) {
+    TestWindow w(Kind::Dialog);
+    const HWND panel = MakeWhitePanel(w.Handle(), L"TPanel", {10, 10, 190, 150});
+    const HWND unicodePanel =
+        MakeWhitePanel(w.Handle(), L"TTntPanel.UnicodeClass", {200, 10, 390, 150});
+    const HWND silent = MakeWhitePanel(w.Handle(), L"TSilentPaintPanel", {10, 160, 390, 290});
+    const HWND check =
+        CreateWindowExW(0, L"Button", L"Check", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 10, 10, 120,
+                        24, panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND silentsButton =
+        CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, silent, nullptr,
+                        GetModuleHandleW(nullptr), nullptr);
+    w.Show();
+    PumpMessages(100);
+    const COLORREF face =
+        static_cast<COLORREF>(skin::ResolveColour(main->Skin()->Colours.ButtonFace, look));
+    ASSERT_NE(face, RGB(255, 255, 255)) << "the skin's face must differ from the panels' own";
+    for (HWND p : {panel, unicodePanel, silent}) {
+        const skin::window::TSkinControl* skinned = SkinOf(w.Handle(), p);
+        ASSERT_NE(skinned, nullptr);
+        EXPECT_EQ(skinned->Member(), K::TSkinBox);
+        EXPECT_EQ(ScreenColour(p, 150, 120), face);
+    }
+    const skin::window::TSkinControl* inPanel = SkinOf(w.Handle(), check);
+    ASSERT_NE(inPanel, nullptr) << "a panel's controls are classified too";
+    EXPECT_EQ(inPanel->Member(), K::TSkinCheckBox);
+    EXPECT_EQ(SkinOf(w.Handle(), silentsButton), nullptr) << "only the colour for this one";
+
+    main->SetActive(false);
+    Manager().RunPendingCommand();
+    PumpMessages(120);
+    for (HWND p : {panel, unicodePanel, silent})
+        EXPECT_EQ(ScreenColour(p, 150, 120), RGB(255, 255, 255));
+}
+
 TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
     TestWindow w(Kind::Dialog);
     BareControls bare(w);
