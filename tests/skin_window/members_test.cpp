@@ -27,6 +27,7 @@
 #include "skin/window/engine_messages.h"
 #include "skin/window/media_player_panel.h"
 #include "skin/window/skin_check_box.h"
+#include "skin/window/skin_combo_box.h"
 #include "skin/window/skin_edit.h"
 #include "skin/window/skin_header.h"
 #include "skin/window/skin_progress.h"
@@ -292,6 +293,36 @@ TEST_F(MembersTest, BarePanelsWearTheButtonFaceAndTheirControlsAreSkinned) {
     PumpMessages(120);
     for (HWND p : {panel, unicodePanel, silent})
         EXPECT_EQ(ScreenColour(p, 150, 120), RGB(255, 255, 255));
+}
+
+TEST_F(MembersTest, ASimpleComboBoxsListGetsASingleScrollBar) {
+    TestWindow w(Kind::Dialog);
+    ui::RegisterSuperclass(L"ComboBox", L"TComboBox");
+    const HWND combo =
+        CreateWindowExW(0, L"TComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_SIMPLE, 10,
+                        10, 200, 160, w.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (int i = 0; i < 40; ++i)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    w.Show();
+
+    auto* skinned = dynamic_cast<skin::window::TSkinComBox*>(SkinOf(w.Handle(), combo));
+    ASSERT_NE(skinned, nullptr);
+    skin::window::TSkinScrollbar* list = skinned->ListScrollBar();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Member(), K::TSkinScrollbarH);
+    EXPECT_EQ(list->Window(), info.hwndList);
+    EXPECT_NE(list->Overlay(true), nullptr);
+    EXPECT_EQ(list->Overlay(false), nullptr) << "the list's vertical bar only";
+    EXPECT_EQ(SendMessageW(info.hwndList, skin::window::kAlreadySkinnedMessage, 0, 0), 1);
+
+    main->SetActive(false);
+    Manager().RunPendingCommand();
+    PumpMessages(120);
+    EXPECT_EQ(SendMessageW(info.hwndList, skin::window::kAlreadySkinnedMessage, 0, 0), 0)
+        << "detaching the box frees its list's scroll bar";
 }
 
 TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
