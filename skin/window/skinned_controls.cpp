@@ -124,12 +124,23 @@ std::vector<TSkinControl*> SkinnedControls::Objects() const {
     return out;
 }
 
-void SkinnedControls::Take(const std::vector<ClassifiedControl>& controls) {
+void SkinnedControls::Take(std::vector<ClassifiedControl>& controls) {
     Purge();
-    for (const ClassifiedControl& c : controls) {
-        if (c.Control->Handle() && !Find(c.Control->Handle()))
+    for (ClassifiedControl& c : controls) {
+        if (!c.Control->Handle() || Find(c.Control->Handle()))
+            continue;
+        if (c.Supplied)
+            AttachSupplied(*c.Control, std::move(c.Supplied), c.Answer);
+        else
             Attach(*c.Control, c.Answer);
     }
+}
+
+void SkinnedControls::AttachSupplied(ui::TControl& control, std::unique_ptr<TSkinControl> object,
+                                     const ControlAnswer& answer) {
+    if (object->State() != LifeState::Attached)
+        object->AttachControl(control, ChangesColour(object->Member()));
+    entries_.push_back({std::move(object), &control, answer});
 }
 
 void SkinnedControls::Attach(ui::TControl& control, const ControlAnswer& answer) {

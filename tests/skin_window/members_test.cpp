@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -28,6 +29,7 @@
 #include "skin/window/media_player_panel.h"
 #include "skin/window/skin_check_box.h"
 #include "skin/window/skin_combo_box.h"
+#include "skin/window/skin_control_handler.h"
 #include "skin/window/skin_edit.h"
 #include "skin/window/skin_header.h"
 #include "skin/window/skin_progress.h"
@@ -208,6 +210,59 @@ TEST_F(MembersTest, OtherLibrariesControlsGetTheirMembersThroughTheClassMapAndTh
         ASSERT_NE(skinned, nullptr);
         EXPECT_EQ(skinned->Member(), row.member);
     }
+}
+
+TEST_F(MembersTest, TheOwnersHandlerSuppliesObjectsBeforeTheClassification) {
+    struct Call {
+        skin::window::TSkinForm* sender;
+        ui::TControl* form;
+        std::string upperClassName;
+    };
+    std::vector<Call> calls;
+    skin::window::TSkinControl* supplied = nullptr;
+    main->OnSkinControl = std::make_shared<skin::SkinControlHandler>();
+    main->OnSkinControl->Handle = [&](const skin::SkinControlEvent& e,
+                                      std::unique_ptr<skin::window::TSkinControl>& result) {
+        calls.push_back({&e.Sender, &e.Form, e.UpperClassName});
+        EXPECT_EQ(&e.Data, main);
+        const skin::window::ControlContext context{e.Data, look, e.Sender.Handle()};
+        if (e.UpperClassName == "TRXSPEEDBUTTON") {
+            result = skin::window::MakeSkinnedControl(K::TSkinButton, context);
+            supplied = result.get();
+        } else if (e.UpperClassName == "TUPDOWN") {
+            // A handler may attach its object itself.
+            result = skin::window::MakeSkinnedControl(K::TSkinUpDown, context);
+            result->AttachControl(e.Control, false);
+        }
+    };
+    OtherLibrariesForm* form = ShowForm();
+    skin::window::TSkinForm* frame = Manager().FindSkinnedWindow(form->Handle());
+    ASSERT_NE(frame, nullptr);
+
+    ASSERT_NE(supplied, nullptr);
+    EXPECT_EQ(SkinOf(form->Handle(), form->speed->Handle()), supplied);
+    EXPECT_EQ(supplied->Member(), K::TSkinButton) << "the owner's object, not TSkinSpeedButton";
+    EXPECT_EQ(supplied->State(), skin::window::LifeState::Attached);
+    const auto objects = frame->ChildSkins()->Objects();
+    EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
+                            [&](auto* o) { return o->Window() == form->upDown->Handle(); }),
+              1)
+        << "an object the handler attached is not attached twice";
+    const skin::window::TSkinControl* tabSet = SkinOf(form->Handle(), form->tabSet->Handle());
+    ASSERT_NE(tabSet, nullptr);
+    EXPECT_EQ(tabSet->Member(), K::TSkinTab31) << "left to the classification";
+    ASSERT_FALSE(calls.empty());
+    for (const Call& c : calls) {
+        EXPECT_EQ(c.sender, frame);
+        EXPECT_EQ(c.form, form);
+    }
+
+    calls.clear();
+    UseSkin(2);
+    PumpMessages(120);
+    for (const Call& c : calls)
+        EXPECT_NE(c.upperClassName, "TRXSPEEDBUTTON") << "a skinned control is not asked again";
+    EXPECT_EQ(SkinOf(form->Handle(), form->speed->Handle()), supplied);
 }
 
 TEST_F(MembersTest, BareControlsGetTheMembersOfTheBareWindowTable) {
