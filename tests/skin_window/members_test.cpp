@@ -380,6 +380,76 @@ TEST_F(MembersTest, ASimpleComboBoxsListGetsASingleScrollBar) {
         << "detaching the box frees its list's scroll bar";
 }
 
+// What the screen showed of a bare scroll bar at the last step of its own
+// tracking (the release), with the member's state then.
+struct TrackingView {
+    HWND bar = nullptr;
+    const skin::window::TSkinSizer* skinned = nullptr;
+    const skin::SkinDefinition* skin = nullptr;
+    const skin::SystemLook* look = nullptr;
+    bool seen = false;
+    skin::ScrollPart pressed = skin::ScrollPart::None;
+    std::vector<std::string> differences;
+};
+thread_local TrackingView* trackingView = nullptr;
+
+LRESULT CALLBACK LookAtTheRelease(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_SCROLLBAR && msg->message == WM_LBUTTONUP && trackingView) {
+        TrackingView& v = *trackingView;
+        v.seen = true;
+        const skin::ScrollBarWindowFacts facts = v.skinned->Facts();
+        v.pressed = facts.bar.Pressed;
+        const skin::Rect place = skin::window::WindowPlace(v.bar);
+        Bitmap expected(place.Width(), place.Height());
+        skin::PaintScrollBarWindow(expected, place, facts, *v.skin, *v.look);
+        v.differences = ScreenDifferences(v.bar, expected, place);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MembersTest, ABareScrollBarKeepsTheSkinWhileItsOwnTrackingRuns) {
+    TestWindow w(Kind::Dialog);
+    BareControls bare(w);
+    w.Show();
+    auto* bar = static_cast<skin::window::TSkinSizer*>(SkinOf(w.Handle(), bare.bar));
+    ASSERT_NE(bar, nullptr);
+    const skin::SkinSnapshot skin = main->Skin();
+    TrackingView view{bare.bar, bar, skin.get(), &look};
+    trackingView = &view;
+    const HHOOK hook =
+        SetWindowsHookExW(WH_MSGFILTER, LookAtTheRelease, nullptr, GetCurrentThreadId());
+    const skin::ScrollBarWindowFacts before = bar->Facts();
+    RECT r;
+    GetWindowRect(bare.bar, &r);
+    const POINT thumb{(r.left + r.right) / 2,
+                      r.top + (before.bar.ThumbStart + before.bar.ThumbEnd) / 2};
+    const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
+    const auto step = [&](POINT p, DWORD buttons) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (p.x * 65535 + sw / 2) / sw;
+        input.mi.dy = (p.y * 65535 + sh / 2) / sh;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+        return input;
+    };
+    // The thumb dragged down; the test window does not scroll, so the
+    // drag shows only while it lasts.
+    INPUT inputs[] = {step(thumb, 0), step(thumb, MOUSEEVENTF_LEFTDOWN),
+                      step({thumb.x, thumb.y + 30}, 0),
+                      step({thumb.x, thumb.y + 30}, MOUSEEVENTF_LEFTUP)};
+    SendInput(4, inputs, sizeof(INPUT));
+    PumpMessages(150);
+    UnhookWindowsHookEx(hook);
+    trackingView = nullptr;
+
+    ASSERT_TRUE(view.seen) << "the bar tracked the press itself";
+    EXPECT_EQ(view.pressed, skin::ScrollPart::Thumb);
+    EXPECT_EQ(view.differences, std::vector<std::string>{})
+        << "the skin, with the thumb pressed and dragged, during the tracking";
+    EXPECT_EQ(bar->Facts().bar.Pressed, skin::ScrollPart::None) << "the press is over";
+}
+
 TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
     TestWindow w(Kind::Dialog);
     BareControls bare(w);
