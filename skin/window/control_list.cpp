@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "skin/window/engine_messages.h"
+#include "skin/window/skin_control_handler.h"
+#include "text/text_rules.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -23,22 +25,25 @@ bool Is(const ui::TControl& control) {
 
 class Walk {
   public:
-    Walk(const ClassificationContext& context, int disableTag)
-        : context_(context), disableTag_(disableTag) {}
+    Walk(const ClassificationContext& context, TSkinForm& sender, ui::TControl& form,
+         TSkinData& data)
+        : context_(context), sender_(sender), form_(form), data_(data) {}
 
     void Control(ui::TControl& control) {
-        const ControlFacts facts = FactsOf(control);
-        switch (GateControl(facts, disableTag_)) {
+        ControlFacts facts = FactsOf(control);
+        switch (GateControl(facts, data_.DisableTag)) {
             case ControlGate::LeaveAlone:
             case ControlGate::CreateWindowFirst:  // every control of ours has its window
                 return;
             case ControlGate::LeaveAloneDisablingChildren:
                 for (ui::TControl* child : control.Controls())
-                    child->Tag = disableTag_;
+                    child->Tag = data_.DisableTag;
                 return;
             case ControlGate::Classify:
                 break;
         }
+        std::unique_ptr<TSkinControl> supplied = AskOwner(control);
+        facts.SuppliedBySkinControl = supplied != nullptr;
         const ControlAnswer answer = ClassifyControl(facts, context_);
         if (answer.Children == ChildControls::ClassifyFirst)
             Children(control);
@@ -46,7 +51,7 @@ class Walk {
                  answer.Children != ChildControls::ClassifyAfter)
             GroupItems(control, answer.Children);
         if (answer.Attach != SkinnedControlKind::None)
-            out.push_back({&control, answer});
+            out.push_back({&control, answer, std::move(supplied)});
         if (answer.Children == ChildControls::ClassifyAfter)
             Children(control);
     }
@@ -59,16 +64,28 @@ class Walk {
     std::vector<ClassifiedControl> out;
 
   private:
+    std::unique_ptr<TSkinControl> AskOwner(ui::TControl& control) {
+        std::unique_ptr<TSkinControl> result;
+        if (data_.OnSkinControl && data_.OnSkinControl->Handle) {
+            const SkinControlEvent event{sender_, data_, form_, control,
+                                         text::UpperAscii(control.ClassName())};
+            data_.OnSkinControl->Handle(event, result);
+        }
+        return result;
+    }
+
     void GroupItems(ui::TControl& group, ChildControls kind) {
         for (ui::TControl* child : group.Controls()) {
             const ControlAnswer answer = ClassifyGroupChild(kind, FactsOf(*child));
             if (answer.Attach != SkinnedControlKind::None)
-                out.push_back({child, answer});
+                out.push_back({child, answer, nullptr});
         }
     }
 
     const ClassificationContext& context_;
-    int disableTag_;
+    TSkinForm& sender_;
+    ui::TControl& form_;
+    TSkinData& data_;
 };
 
 }  // namespace
@@ -115,12 +132,12 @@ ControlFacts FactsOf(const ui::TControl& control) {
     return facts;
 }
 
-std::vector<ClassifiedControl> ClassifyControls(ui::TControl& form, TSkinData& data,
-                                                bool frameHandlesMenus) {
+std::vector<ClassifiedControl> ClassifyControls(TSkinForm& sender, ui::TControl& form,
+                                                TSkinData& data, bool frameHandlesMenus) {
     const SkinSnapshot skin = data.Skin();
     const ClassificationContext context{data.ClassMap, data.SkinControls, data.DisableTag,
                                         skin->Tabs != nullptr, frameHandlesMenus};
-    Walk walk(context, data.DisableTag);
+    Walk walk(context, sender, form, data);
     walk.Children(form);
     return std::move(walk.out);
 }

@@ -37,6 +37,9 @@ enum EngineMessage : UINT {
     // Sent by a frame to its own window (wParam 0, lParam kFrameSignature)
     // after it started and after each refresh, for the other skinned parts.
     kFrameReadyMessage = 0x3526,
+    // Posted to a skinned scroll-bar window while its own tracking runs,
+    // after each step the tracking drew in the ordinary look.
+    kTrackingStepMessage = 0x3527,
 };
 
 constexpr LPARAM kFrameSignature = 16802;

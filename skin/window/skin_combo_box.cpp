@@ -1,5 +1,6 @@
 #include "skin/window/skin_combo_box.h"
 
+#include "skin/window/engine_messages.h"
 #include "ui/message.h"
 
 namespace skin::window {
@@ -19,8 +20,10 @@ void TSkinComBox::AttachWindow(HWND window) {
 
 void TSkinComBox::FollowEditPart() {
     const LONG style = GetWindowLongW(Window(), GWL_STYLE);
-    if (IsSimpleCombo(static_cast<uint32_t>(style)))
+    if (IsSimpleCombo(static_cast<uint32_t>(style))) {
+        SkinSimpleList();
         return;
+    }
     edit_ = GetWindow(Window(), GW_CHILD);
     if (!edit_)
         return;
@@ -28,10 +31,33 @@ void TSkinComBox::FollowEditPart() {
         edit_, [this](ui::TMessage& m, const ui::NextHandler& next) { OnEditMessage(m, next); });
 }
 
+void TSkinComBox::SkinSimpleList() {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(Window(), &info) || !info.hwndList)
+        return;
+    const bool child = (GetWindowLongW(info.hwndList, GWL_STYLE) & WS_CHILD) != 0;
+    if (!child || SendMessageW(info.hwndList, kAlreadySkinnedMessage, 0, 0) == 1)
+        return;
+    listScrollBar_ = std::make_unique<TSkinScrollbar>(ControlContext{Data(), Look(), FrameWindow()},
+                                                      SkinnedControlKind::TSkinScrollbarH, true);
+    listScrollBar_->AttachWindow(info.hwndList);
+}
+
 void TSkinComBox::RestoreLook() {
     editSubclass_.reset();
     edit_ = nullptr;
+    if (listScrollBar_) {
+        listScrollBar_->Detach();
+        listScrollBar_.reset();
+    }
     TSkinControl::RestoreLook();
+}
+
+void TSkinComBox::Refresh() {
+    if (listScrollBar_)
+        listScrollBar_->Refresh();
+    TSkinControl::Refresh();
 }
 
 void TSkinComBox::OnEditMessage(ui::TMessage& m, const ui::NextHandler& next) {

@@ -170,7 +170,7 @@ void TSkinForm::MeasureFrame() {
 void TSkinForm::Start() {
     systemMenu_ = GetSystemMenu(window_, FALSE);
     if (form_)
-        controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
+        controls_ = ClassifyControls(*this, *form_, *data_, menuBar_ != nullptr);
     HandOverControls();
     bool resized = false;
     if (state_ == SkinState::Attached && frameSkinned_) {
@@ -274,7 +274,7 @@ void TSkinForm::Refresh() {
     state_ = SkinState::Refreshing;
     ApplyFaceColour();
     if (form_)
-        controls_ = ClassifyControls(*form_, *data_, menuBar_ != nullptr);
+        controls_ = ClassifyControls(*this, *form_, *data_, menuBar_ != nullptr);
     HandOverControls();
     faceBrush_.reset();
     if (frameSkinned_)

@@ -124,12 +124,23 @@ std::vector<TSkinControl*> SkinnedControls::Objects() const {
     return out;
 }
 
-void SkinnedControls::Take(const std::vector<ClassifiedControl>& controls) {
+void SkinnedControls::Take(std::vector<ClassifiedControl>& controls) {
     Purge();
-    for (const ClassifiedControl& c : controls) {
-        if (c.Control->Handle() && !Find(c.Control->Handle()))
+    for (ClassifiedControl& c : controls) {
+        if (!c.Control->Handle() || Find(c.Control->Handle()))
+            continue;
+        if (c.Supplied)
+            AttachSupplied(*c.Control, std::move(c.Supplied), c.Answer);
+        else
             Attach(*c.Control, c.Answer);
     }
+}
+
+void SkinnedControls::AttachSupplied(ui::TControl& control, std::unique_ptr<TSkinControl> object,
+                                     const ControlAnswer& answer) {
+    if (object->State() != LifeState::Attached)
+        object->AttachControl(control, ChangesColour(object->Member()));
+    entries_.push_back({std::move(object), &control, answer});
 }
 
 void SkinnedControls::Attach(ui::TControl& control, const ControlAnswer& answer) {
@@ -170,11 +181,15 @@ void SkinnedControls::TakeChildWindowsOf(HWND parent, int depth) {
         const BareWindowChoice choice = ClassifyBareWindow(facts);
         if (choice.classifyChildren && depth < kDeepestNesting)
             TakeChildWindowsOf(child, depth + 1);
-        if (choice.member == K::None)
+        // A panel that only takes the button face gets the member that
+        // erases a bare window in it.
+        const K member =
+            choice.member == K::None && choice.buttonFaceColour ? K::TSkinBox : choice.member;
+        if (member == K::None)
             continue;
         const HWND target = choice.onFirstChild ? GetWindow(child, GW_CHILD) : child;
         if (target && !Find(target))
-            AttachBare(target, choice.member);
+            AttachBare(target, member);
     }
 }
 

@@ -31,8 +31,9 @@ class SkinnedControls {
     SkinnedControls(const SkinnedControls&) = delete;
     SkinnedControls& operator=(const SkinnedControls&) = delete;
 
-    // Attaches an object to each classified control that has none yet.
-    void Take(const std::vector<ClassifiedControl>& controls);
+    // Attaches an object to each classified control that has none yet,
+    // taking over the objects the owner's handler supplied.
+    void Take(std::vector<ClassifiedControl>& controls);
     // The same for the child windows of a window without a widget object,
     // chosen by the bare-window table.
     void TakeChildWindows(HWND parent);
@@ -54,6 +55,8 @@ class SkinnedControls {
         ControlAnswer answer;
     };
     void Attach(ui::TControl& control, const ControlAnswer& answer);
+    void AttachSupplied(ui::TControl& control, std::unique_ptr<TSkinControl> object,
+                        const ControlAnswer& answer);
     void AttachBare(HWND window, SkinnedControlKind member);
     void TakeChildWindowsOf(HWND parent, int depth);
     void Purge();

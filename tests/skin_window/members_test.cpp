@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -27,6 +28,8 @@
 #include "skin/window/engine_messages.h"
 #include "skin/window/media_player_panel.h"
 #include "skin/window/skin_check_box.h"
+#include "skin/window/skin_combo_box.h"
+#include "skin/window/skin_control_handler.h"
 #include "skin/window/skin_edit.h"
 #include "skin/window/skin_header.h"
 #include "skin/window/skin_progress.h"
@@ -209,6 +212,59 @@ TEST_F(MembersTest, OtherLibrariesControlsGetTheirMembersThroughTheClassMapAndTh
     }
 }
 
+TEST_F(MembersTest, TheOwnersHandlerSuppliesObjectsBeforeTheClassification) {
+    struct Call {
+        skin::window::TSkinForm* sender;
+        ui::TControl* form;
+        std::string upperClassName;
+    };
+    std::vector<Call> calls;
+    skin::window::TSkinControl* supplied = nullptr;
+    main->OnSkinControl = std::make_shared<skin::SkinControlHandler>();
+    main->OnSkinControl->Handle = [&](const skin::SkinControlEvent& e,
+                                      std::unique_ptr<skin::window::TSkinControl>& result) {
+        calls.push_back({&e.Sender, &e.Form, e.UpperClassName});
+        EXPECT_EQ(&e.Data, main);
+        const skin::window::ControlContext context{e.Data, look, e.Sender.Handle()};
+        if (e.UpperClassName == "TRXSPEEDBUTTON") {
+            result = skin::window::MakeSkinnedControl(K::TSkinButton, context);
+            supplied = result.get();
+        } else if (e.UpperClassName == "TUPDOWN") {
+            // A handler may attach its object itself.
+            result = skin::window::MakeSkinnedControl(K::TSkinUpDown, context);
+            result->AttachControl(e.Control, false);
+        }
+    };
+    OtherLibrariesForm* form = ShowForm();
+    skin::window::TSkinForm* frame = Manager().FindSkinnedWindow(form->Handle());
+    ASSERT_NE(frame, nullptr);
+
+    ASSERT_NE(supplied, nullptr);
+    EXPECT_EQ(SkinOf(form->Handle(), form->speed->Handle()), supplied);
+    EXPECT_EQ(supplied->Member(), K::TSkinButton) << "the owner's object, not TSkinSpeedButton";
+    EXPECT_EQ(supplied->State(), skin::window::LifeState::Attached);
+    const auto objects = frame->ChildSkins()->Objects();
+    EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
+                            [&](auto* o) { return o->Window() == form->upDown->Handle(); }),
+              1)
+        << "an object the handler attached is not attached twice";
+    const skin::window::TSkinControl* tabSet = SkinOf(form->Handle(), form->tabSet->Handle());
+    ASSERT_NE(tabSet, nullptr);
+    EXPECT_EQ(tabSet->Member(), K::TSkinTab31) << "left to the classification";
+    ASSERT_FALSE(calls.empty());
+    for (const Call& c : calls) {
+        EXPECT_EQ(c.sender, frame);
+        EXPECT_EQ(c.form, form);
+    }
+
+    calls.clear();
+    UseSkin(2);
+    PumpMessages(120);
+    for (const Call& c : calls)
+        EXPECT_NE(c.upperClassName, "TRXSPEEDBUTTON") << "a skinned control is not asked again";
+    EXPECT_EQ(SkinOf(form->Handle(), form->speed->Handle()), supplied);
+}
+
 TEST_F(MembersTest, BareControlsGetTheMembersOfTheBareWindowTable) {
     TestWindow w(Kind::Dialog);
     BareControls bare(w);
@@ -235,6 +291,150 @@ TEST_F(MembersTest, BareControlsGetTheMembersOfTheBareWindowTable) {
         EXPECT_EQ(SendMessageW(row.window, skin::window::kAlreadySkinnedMessage, 0, 0), 1);
     }
     EXPECT_EQ(SkinOf(w.Handle(), bare.header), nullptr) << "no row of the table for headers";
+}
+
+// A window of a panel class of another library, white until skinned.
+HWND MakeWhitePanel(HWND parent, const wchar_t* className, RECT r) {
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    cls.lpszClassName = className;
+    RegisterClassW(&cls);  // fails harmlessly when an earlier test registered it
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left,
+                           r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+COLORREF ScreenColour(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST_F(MembersTest, BarePanelsWearTheButtonFaceAndTheirControlsAreSkinned) {
+    TestWindow w(Kind::Dialog);
+    const HWND panel = MakeWhitePanel(w.Handle(), L"TPanel", {10, 10, 190, 150});
+    const HWND unicodePanel =
+        MakeWhitePanel(w.Handle(), L"TTntPanel.UnicodeClass", {200, 10, 390, 150});
+    const HWND silent = MakeWhitePanel(w.Handle(), L"TSilentPaintPanel", {10, 160, 390, 290});
+    const HWND check =
+        CreateWindowExW(0, L"Button", L"Check", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 10, 10, 120,
+                        24, panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND silentsButton =
+        CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, silent, nullptr,
+                        GetModuleHandleW(nullptr), nullptr);
+    w.Show();
+    PumpMessages(100);
+    const COLORREF face =
+        static_cast<COLORREF>(skin::ResolveColour(main->Skin()->Colours.ButtonFace, look));
+    ASSERT_NE(face, RGB(255, 255, 255)) << "the skin's face must differ from the panels' own";
+    for (HWND p : {panel, unicodePanel, silent}) {
+        const skin::window::TSkinControl* skinned = SkinOf(w.Handle(), p);
+        ASSERT_NE(skinned, nullptr);
+        EXPECT_EQ(skinned->Member(), K::TSkinBox);
+        EXPECT_EQ(ScreenColour(p, 150, 120), face);
+    }
+    const skin::window::TSkinControl* inPanel = SkinOf(w.Handle(), check);
+    ASSERT_NE(inPanel, nullptr) << "a panel's controls are classified too";
+    EXPECT_EQ(inPanel->Member(), K::TSkinCheckBox);
+    EXPECT_EQ(SkinOf(w.Handle(), silentsButton), nullptr) << "only the colour for this one";
+
+    main->SetActive(false);
+    Manager().RunPendingCommand();
+    PumpMessages(120);
+    for (HWND p : {panel, unicodePanel, silent})
+        EXPECT_EQ(ScreenColour(p, 150, 120), RGB(255, 255, 255));
+}
+
+TEST_F(MembersTest, ASimpleComboBoxsListGetsASingleScrollBar) {
+    TestWindow w(Kind::Dialog);
+    ui::RegisterSuperclass(L"ComboBox", L"TComboBox");
+    const HWND combo =
+        CreateWindowExW(0, L"TComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_SIMPLE, 10,
+                        10, 200, 160, w.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (int i = 0; i < 40; ++i)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    w.Show();
+
+    auto* skinned = dynamic_cast<skin::window::TSkinComBox*>(SkinOf(w.Handle(), combo));
+    ASSERT_NE(skinned, nullptr);
+    skin::window::TSkinScrollbar* list = skinned->ListScrollBar();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Member(), K::TSkinScrollbarH);
+    EXPECT_EQ(list->Window(), info.hwndList);
+    EXPECT_NE(list->Overlay(true), nullptr);
+    EXPECT_EQ(list->Overlay(false), nullptr) << "the list's vertical bar only";
+    EXPECT_EQ(SendMessageW(info.hwndList, skin::window::kAlreadySkinnedMessage, 0, 0), 1);
+
+    main->SetActive(false);
+    Manager().RunPendingCommand();
+    PumpMessages(120);
+    EXPECT_EQ(SendMessageW(info.hwndList, skin::window::kAlreadySkinnedMessage, 0, 0), 0)
+        << "detaching the box frees its list's scroll bar";
+}
+
+// The part a bare scroll bar's member shows pressed at the last step of the
+// bar's own tracking (the release).
+struct TrackingView {
+    const skin::window::TSkinSizer* skinned = nullptr;
+    bool seen = false;
+    skin::ScrollPart pressed = skin::ScrollPart::None;
+};
+thread_local TrackingView* trackingView = nullptr;
+
+LRESULT CALLBACK LookAtTheRelease(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_SCROLLBAR && msg->message == WM_LBUTTONUP && trackingView) {
+        trackingView->seen = true;
+        trackingView->pressed = trackingView->skinned->Facts().bar.Pressed;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MembersTest, ABareScrollBarKeepsTheSkinWhileItsOwnTrackingRuns) {
+    TestWindow w(Kind::Dialog);
+    BareControls bare(w);
+    w.Show();
+    auto* bar = static_cast<skin::window::TSkinSizer*>(SkinOf(w.Handle(), bare.bar));
+    ASSERT_NE(bar, nullptr);
+    TrackingView view{bar};
+    trackingView = &view;
+    const HHOOK hook =
+        SetWindowsHookExW(WH_MSGFILTER, LookAtTheRelease, nullptr, GetCurrentThreadId());
+    const skin::ScrollBarWindowFacts before = bar->Facts();
+    RECT r;
+    GetWindowRect(bare.bar, &r);
+    const POINT thumb{(r.left + r.right) / 2,
+                      r.top + (before.bar.ThumbStart + before.bar.ThumbEnd) / 2};
+    const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
+    const auto step = [&](POINT p, DWORD buttons) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (p.x * 65535 + sw / 2) / sw;
+        input.mi.dy = (p.y * 65535 + sh / 2) / sh;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+        return input;
+    };
+    // The thumb dragged down; the test window does not scroll, so the
+    // drag shows only while it lasts.
+    INPUT inputs[] = {step(thumb, 0), step(thumb, MOUSEEVENTF_LEFTDOWN),
+                      step({thumb.x, thumb.y + 30}, 0),
+                      step({thumb.x, thumb.y + 30}, MOUSEEVENTF_LEFTUP)};
+    SendInput(4, inputs, sizeof(INPUT));
+    PumpMessages(150);
+    UnhookWindowsHookEx(hook);
+    trackingView = nullptr;
+
+    ASSERT_TRUE(view.seen) << "the bar tracked the press itself";
+    EXPECT_EQ(view.pressed, skin::ScrollPart::Thumb) << "shown pressed during the tracking";
+    EXPECT_EQ(bar->Facts().bar.Pressed, skin::ScrollPart::None) << "the press is over";
 }
 
 TEST_F(MembersTest, EachMemberShowsItsCompositionAndFollowsItsState) {
