@@ -3,23 +3,10 @@
 #include "skin/menu_item_look.h"
 #include "skin/window/dib.h"
 #include "skin/window/engine_messages.h"
+#include "ui/win_handle.h"
 
 namespace skin::window {
 namespace {
-
-// The whole window's device context, border included.
-class WholeWindowDC {
-  public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WholeWindowDC() { ReleaseDC(window_, dc_); }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
 
 void BlitBorder(HDC dc, const Bitmap& picture) {
     const int w = picture.Width(), h = picture.Height();
@@ -54,7 +41,7 @@ const Bitmap* TSkinPopupMenu::Background() {
 
 void TSkinPopupMenu::PaintBorder() {
     if (const Bitmap* picture = Background()) {
-        WholeWindowDC dc(window_);
+        ui::WholeWindowDC dc(window_);
         BlitBorder(dc.get(), *picture);
     }
 }

@@ -8,8 +8,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -23,6 +21,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "window_bench_support.h"
 
 namespace {
 
@@ -51,19 +50,6 @@ class MenuForm : public ui::TForm {
         SetMenu(menu);
     }
 };
-
-std::vector<uint8_t> ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // When the open menu's loop first goes idle; it then closes the menu.
 std::optional<LARGE_INTEGER> g_idleAt;

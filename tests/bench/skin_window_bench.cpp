@@ -17,8 +17,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,6 +37,7 @@
 #include "ui/status_bar.h"
 #include "ui/tool_bar.h"
 #include "ui/tree_view.h"
+#include "window_bench_support.h"
 
 namespace {
 
@@ -84,20 +83,6 @@ class BenchForm : public ui::TForm {
         ui::Make<ui::TStatusBar>(*this, this, 0, 483, 762, 19);
     }
 };
-
-std::vector<uint8_t> ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Handles every message waiting now.
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 }  // namespace
 
