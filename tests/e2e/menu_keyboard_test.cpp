@@ -41,6 +41,11 @@ class SkinnedMenuBar : public ::testing::Test {
         app.Start();
         main = app.WaitForWindow(L"TForm1", kMainCaption);
         ASSERT_NE(main, nullptr);
+        // The window shows before its frame starts; keys typed in between
+        // would reach the system's menu bar, not the band.
+        ASSERT_TRUE(WaitUntil(
+            [&] { return FrameDifferences(main, LoadProgramSkin(0), MainShape(), true).empty(); },
+            5000));
         probe = std::make_unique<Probe>(main);
         for (const MenuEntry& e : probe->MenuItems(MenuBar(main)))
             dropDowns.push_back(e.subMenu);
