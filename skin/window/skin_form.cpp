@@ -246,7 +246,10 @@ void TSkinForm::SetOutline(Size size, bool repaint) {
         return;
     OwnedRegion region = RegionOf(BuildWindowOutline(*skin_, metrics_, facts_.Kind, size, active_));
     // The system owns the region once the window has it.
-    if (region && SetWindowRgn(window_, region.get(), repaint))
+    settingOutline_ = true;
+    const bool taken = region && SetWindowRgn(window_, region.get(), repaint);
+    settingOutline_ = false;
+    if (taken)
         region.release();
     regionSize_ = size;
 }
@@ -390,7 +393,13 @@ void TSkinForm::OnMessage(ui::TMessage& m, const ui::NextHandler& next) {
                 return;
             auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
             const WINDOWPOS& pos = *params->lppos;
-            if (facts_.Kind != FrameKind::NoCaption) {
+            if (settingOutline_) {
+                RECT client;
+                GetClientRect(window_, &client);
+                MapWindowPoints(window_, GetAncestor(window_, GA_PARENT),
+                                reinterpret_cast<POINT*>(&client), 2);
+                params->rgrc[0] = client;
+            } else if (facts_.Kind != FrameKind::NoCaption) {
                 const Rect client = metrics_.ClientRect({pos.cx, pos.cy});
                 params->rgrc[0] = {pos.x + client.left, pos.y + client.top, pos.x + client.right,
                                    pos.y + client.bottom};

@@ -176,6 +176,9 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     std::vector<TCaptionButton> buttons_;
     Bitmap iconPicture_;
     Size regionSize_;
+    // While the outline is set: the system's frame change it makes must not
+    // move the client, which the resize after it lays out once.
+    bool settingOutline_ = false;
 
     HMENU systemMenu_ = nullptr;
     DWORD lastSystemMenuTick_ = 0;
