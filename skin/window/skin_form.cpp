@@ -178,7 +178,10 @@ void TSkinForm::Start() {
         if (!(style & WS_CHILD) && facts_.Kind != FrameKind::NoCaption &&
             show_ != ShowState::Minimised) {
             state_ = SkinState::Resizing;
-            ResizeToSkinnedFrame(false);
+            ResizeWithDrawingHeld(false);
+            // The frame's first skinned paint, now; the controls follow in
+            // the ordinary course of painting.
+            RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
             resized = true;
         }
     }
@@ -193,6 +196,32 @@ void TSkinForm::Start() {
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
     if (active_)
         StartHoverTimer();
+}
+
+// Under Wine each frame change that gives a window a new size or outline
+// erases every child at once, and the resize is two of them (the outline,
+// then the size); with the drawing held, the children paint once, after.
+void TSkinForm::ResizeWithDrawingHeld(bool refreshing) {
+    RECT before;
+    GetWindowRect(window_, &before);
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    ResizeToSkinnedFrame(refreshing);
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    // What the window covered before and no longer covers (a smaller frame,
+    // the corners the outline cuts away) is drawn again by what lies behind.
+    OwnedRegion uncovered(CreateRectRgnIndirect(&before));
+    OwnedRegion now(CreateRectRgn(0, 0, 0, 0));
+    RECT after;
+    GetWindowRect(window_, &after);
+    if (GetWindowRgn(window_, now.get()) == ERROR)
+        SetRectRgn(now.get(), 0, 0, after.right - after.left, after.bottom - after.top);
+    OffsetRgn(now.get(), after.left, after.top);
+    if (uncovered && now &&
+        CombineRgn(uncovered.get(), uncovered.get(), now.get(), RGN_DIFF) > NULLREGION)
+        RedrawWindow(nullptr, nullptr, uncovered.get(),
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::ResizeToSkinnedFrame(bool refreshing) {
@@ -281,11 +310,10 @@ void TSkinForm::Refresh() {
     HandOverControls();
     faceBrush_.reset();
     if (frameSkinned_)
-        ResizeToSkinnedFrame(true);
+        ResizeWithDrawingHeld(true);
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
     state_ = SkinState::Running;
-    // The resize painted the frame; the client area and the controls, in
-    // their new colours, once.
+    // The client area and the controls, in their new colours, once.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
