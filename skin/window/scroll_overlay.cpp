@@ -84,12 +84,14 @@ void TScrollOverlay::Place() {
 }
 
 void TScrollOverlay::Hide() {
-    if (window_ && IsWindowVisible(window_))
+    if (Shown())
         ShowWindow(window_, SW_HIDE);
 }
 
+// Its own mark, not whether it is on the screen: the frame hides the whole
+// window while it lays it out, and the overlay must still hide then.
 bool TScrollOverlay::Shown() const {
-    return window_ && IsWindowVisible(window_);
+    return window_ && (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE);
 }
 
 void TScrollOverlay::ScrollRequest(int code) {
@@ -98,7 +100,7 @@ void TScrollOverlay::ScrollRequest(int code) {
 }
 
 void TScrollOverlay::PaintNow() {
-    if (!Shown())
+    if (!window_ || !IsWindowVisible(window_))
         return;
     const ui::WindowDC dc(window_);
     Paint(dc.get());

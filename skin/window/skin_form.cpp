@@ -5,6 +5,7 @@
 #include "skin/frame_resize.h"
 #include "skin/key_menu.h"
 #include "skin/window/engine_messages.h"
+#include "skin/window/held_drawing.h"
 #include "skin/window/skin_manager.h"
 #include "skin/window/skinned_controls.h"
 #include "skin/window/system_menu_session.h"
@@ -171,19 +172,21 @@ void TSkinForm::Start() {
     systemMenu_ = GetSystemMenu(window_, FALSE);
     if (form_)
         controls_ = ClassifyControls(*this, *form_, *data_, menuBar_ != nullptr);
-    HandOverControls();
-    bool resized = false;
-    if (state_ == SkinState::Attached && frameSkinned_) {
-        const LONG style = GetWindowLongW(window_, GWL_STYLE);
-        if (!(style & WS_CHILD) && facts_.Kind != FrameKind::NoCaption &&
-            show_ != ShowState::Minimised) {
+    const bool resizing = state_ == SkinState::Attached && frameSkinned_ &&
+                          !(GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) &&
+                          facts_.Kind != FrameKind::NoCaption && show_ != ShowState::Minimised;
+    if (resizing) {
+        {
+            const HeldDrawing held(window_);
+            HandOverControls();
             state_ = SkinState::Resizing;
-            ResizeWithDrawingHeld(false);
-            // The frame's first skinned paint, now; the controls follow in
-            // the ordinary course of painting.
-            RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-            resized = true;
+            ResizeToSkinnedFrame(false);
         }
+        // The frame's first skinned paint, now; the controls follow in the
+        // ordinary course of painting.
+        RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+    } else {
+        HandOverControls();
     }
     // Where no resize carried it out (a maximised, minimised or captionless
     // window), the menu leaves the window on its own.
@@ -191,37 +194,11 @@ void TSkinForm::Start() {
         SetMenu(window_, nullptr);
     state_ = SkinState::Running;
     // The frame was not painted while it waited for its start.
-    if (!resized)
+    if (!resizing)
         RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
     if (active_)
         StartHoverTimer();
-}
-
-// Under Wine each frame change that gives a window a new size or outline
-// erases every child at once, and the resize is two of them (the outline,
-// then the size); with the drawing held, the children paint once, after.
-void TSkinForm::ResizeWithDrawingHeld(bool refreshing) {
-    RECT before;
-    GetWindowRect(window_, &before);
-    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    ResizeToSkinnedFrame(refreshing);
-    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-    // What the window covered before and no longer covers (a smaller frame,
-    // the corners the outline cuts away) is drawn again by what lies behind.
-    OwnedRegion uncovered(CreateRectRgnIndirect(&before));
-    OwnedRegion now(CreateRectRgn(0, 0, 0, 0));
-    RECT after;
-    GetWindowRect(window_, &after);
-    if (GetWindowRgn(window_, now.get()) == ERROR)
-        SetRectRgn(now.get(), 0, 0, after.right - after.left, after.bottom - after.top);
-    OffsetRgn(now.get(), after.left, after.top);
-    if (uncovered && now &&
-        CombineRgn(uncovered.get(), uncovered.get(), now.get(), RGN_DIFF) > NULLREGION)
-        RedrawWindow(nullptr, nullptr, uncovered.get(),
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    RedrawWindow(window_, nullptr, nullptr,
-                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::ResizeToSkinnedFrame(bool refreshing) {
@@ -307,14 +284,17 @@ void TSkinForm::Refresh() {
     ApplyFaceColour();
     if (form_)
         controls_ = ClassifyControls(*this, *form_, *data_, menuBar_ != nullptr);
-    HandOverControls();
-    faceBrush_.reset();
-    if (frameSkinned_)
-        ResizeWithDrawingHeld(true);
+    {
+        // The window, its frame and its controls paint once, in their new
+        // looks, when this ends.
+        const HeldDrawing held(window_);
+        HandOverControls();
+        faceBrush_.reset();
+        if (frameSkinned_)
+            ResizeToSkinnedFrame(true);
+    }
     SendMessageW(window_, kFrameReadyMessage, 0, kFrameSignature);
     state_ = SkinState::Running;
-    // The client area and the controls, in their new colours, once.
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::Unhook() {

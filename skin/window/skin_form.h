@@ -109,9 +109,6 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     void HandOverControls();
     void ReadWindowFacts();
     void ResizeToSkinnedFrame(bool refreshing);
-    // The same with the window's drawing held back until the frame is laid
-    // out; everything is invalidated once afterwards.
-    void ResizeWithDrawingHeld(bool refreshing);
     // The window's outline for a window of this size.
     void SetOutline(Size size, bool repaint);
     // The outline again when the window's size is not the one it was made
