@@ -188,5 +188,19 @@ TEST_F(OverlayTest, TheOverlayFollowsResizesHidesAndShows) {
     EXPECT_FALSE(IsWindowVisible(Overlay(list).Window())) << "no bar";
 }
 
+// A switch lays the window out with its drawing held back: an overlay must
+// still hide when the new skin has no scroll bars, and come back with one.
+TEST_F(OverlayTest, ASwitchToASkinWithoutScrollBarsHidesTheOverlays) {
+    ui::TListBox& list = *form->list;
+    ExpectOverTheBar(list, "skinned");
+    LoadBoxSkin(*main);
+    main->ApplySkin();
+    Manager().RunPendingCommand();
+    PumpMessages(120);
+    EXPECT_FALSE(IsWindowVisible(Overlay(list).Window())) << "a skin without scroll bars";
+    ASSERT_TRUE(UseProgramSkin(*main, Manager(), 2));
+    ExpectOverTheBar(list, "a skin with them again");
+}
+
 }  // namespace
 }  // namespace skinwindow
