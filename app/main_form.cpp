@@ -71,6 +71,9 @@ TForm1::TForm1(ui::TComponent& owner)
     : ui::TForm(owner, L"TForm1", ui::TFormBorderStyle::bsSingle, ui::TPosition::poScreenCenter),
       Ini(settings::SettingsFile::Beside(ExecutableDirectory())) {
     Name = "Form1";
+    // The browse tree's rows are read while the window is made.
+    BrowseRows = std::make_unique<store::BrowsePrefetch>(store::BuildConnStr(ExecutableDirectory()),
+                                                         kBrowseLetters);
     SetCaption("Lexora电子版 2007");
     Font().SetName("宋体");
     Font().SetHeight(-12);
@@ -90,6 +93,7 @@ TForm1::TForm1(ui::TComponent& owner)
         // The remaining start-up steps are skipped; the window still shows.
         ui::ReportCurrentException();
     }
+    BrowseRows.reset();
 }
 
 void TForm1::CreateControls() {

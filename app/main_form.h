@@ -2,15 +2,16 @@
 // start-up and close sequences, and every command of the program.
 #pragma once
 
-#include <string>
-
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/skin_menu_view.h"
 #include "lookup/entry_document.h"
 #include "settings/settings_file.h"
 #include "skin/skin_data.h"
 #include "skin/skin_store.h"
+#include "store/browse_prefetch.h"
 #include "store/data_access.h"
 #include "tray/tray_icon.h"
 #include "ui/button.h"
@@ -150,6 +151,9 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void ShowEntry(lookup::EntryDocument doc);
     bool CheckNoteSaved();
     void BuildBrowseTree();
+    // The browse tree's letters: A to Z but I, U and V, with which no
+    // syllable of pinyin begins.
+    static constexpr std::string_view kBrowseLetters = "ABCDEFGHJKLMNOPQRSTWXYZ";
     // Fills the result list from the record set just opened and shows the
     // first match; the number of matches, or -1 when there was none.
     int ListSearchResults();
@@ -158,6 +162,9 @@ class TForm1 : public ui::TForm, protected store::DataAccess {
     void UpdateHistory(ui::TComboBox* box);
 
     std::string SavedNote;
+    // The browse tree's idioms, read while the window is being made; gone
+    // once the start-up is over.
+    std::unique_ptr<store::BrowsePrefetch> BrowseRows;
     // What the entry view shows, as the document it was built from; printing
     // lays the entry out from it.
     lookup::EntryDocument ShownEntry;

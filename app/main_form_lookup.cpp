@@ -107,11 +107,13 @@ void TForm1::BuildBrowseTree() {
             ui::Application().ProcessMessages();
             if (letter == 'I' || letter == 'U' || letter == 'V')
                 continue;
+            // The letter's statement, read ahead on a connection of its own.
+            const store::LetterIdioms read = BrowseRows->Take(filled);
             HTREEITEM node = letterNodes[filled++];
-            Rs->Open(store::BrowseLetterStatement(letter));
-            for (; !Rs->eof(); Rs->movenext())
-                TreeView1->AddChild(node, text::Trim(Rs->Fields("ChengYu").Value()), 0);
-            Rs->close();
+            for (const std::string& idiom : read.idioms)
+                TreeView1->AddChild(node, idiom, 0);
+            if (read.failure)
+                std::rethrow_exception(read.failure);
         }
     } catch (...) {
         // A failing letter ends the tree, as if no later letter had been
