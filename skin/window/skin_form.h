@@ -196,7 +196,8 @@ class TSkinForm : public ui::TComponent, private NcElementHost {
     std::optional<size_t> switchTo_;
     bool hoverTimer_ = false;
 
-    // The frame as last painted, and its caption bar before the buttons.
+    // The frame above the client area as last painted (caption and menu
+    // band), and its caption bar before the buttons.
     Bitmap picture_;
     Bitmap captionBackground_;
 

@@ -1,6 +1,8 @@
 // The frame's painting: the portable composition code draws the whole frame
 // into a picture of the window's size, off-screen; the frame copies its
 // four parts to the window, each in one blit.
+#include <algorithm>
+
 #include "skin/pixel_ops.h"
 #include "skin/window/dib.h"
 #include "skin/window/engine_messages.h"
@@ -82,7 +84,12 @@ void TSkinForm::PaintFrame(HDC dc) {
             const ui::WholeWindowDC windowDC(window_);
             BlitFrame(windowDC.get(), picture, metrics_);
         }
-        picture_ = std::move(picture);
+        // Only the part above the client area is kept, where the caption's
+        // and the band's buttons are painted again on their own; the whole
+        // picture would hold the window's size in memory for nothing.
+        const int kept =
+            show_ == ShowState::Minimised ? h : std::clamp(metrics_.ClientRect({w, h}).top, 0, h);
+        picture_ = kept == h ? std::move(picture) : Crop(picture, {0, 0, w, kept});
     } catch (...) {
         // The next paint tries again.
     }
