@@ -4,12 +4,17 @@
 
 namespace skin::window {
 
-HeldDrawing::HeldDrawing(HWND window) : window_(window) {
+HeldDrawing::HeldDrawing(HWND window)
+    : window_(window), shown_((GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0) {
+    if (!shown_)
+        return;
     GetWindowRect(window_, &before_);
     SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
 }
 
 HeldDrawing::~HeldDrawing() {
+    if (!shown_)
+        return;
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     RECT after;
     GetWindowRect(window_, &after);

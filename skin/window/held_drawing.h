@@ -11,7 +11,8 @@ namespace skin::window {
 // handed over and repainted. While this lives the window draws nothing; at
 // its end the window, its frame and everything in it are invalidated once,
 // and what the window no longer covers (a smaller frame, the corners its
-// outline cuts away) is drawn again by what lies behind.
+// outline cuts away) is drawn again by what lies behind. A hidden window is
+// left alone: turning its drawing back on would mark it visible.
 class HeldDrawing {
   public:
     explicit HeldDrawing(HWND window);
@@ -21,6 +22,7 @@ class HeldDrawing {
 
   private:
     HWND window_;
+    bool shown_;
     RECT before_{};
 };
 

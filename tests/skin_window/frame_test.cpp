@@ -206,6 +206,24 @@ TEST_F(FrameTest, TheOutlineFollowsTheMagentaCorners) {
     }
 }
 
+// A window whose frame is refreshed while it is hidden (the About window
+// after it closed, the main window in the tray) stays hidden: the refresh
+// holds the drawing of shown windows only.
+TEST_F(FrameTest, ARefreshLeavesAHiddenWindowHidden) {
+    LoadBoxSkin(*main);
+    TestWindow w(Kind::Fixed);
+    w.Show();
+    ASSERT_NE(FrameOf(w), nullptr);
+    ShowWindow(w.Handle(), SW_HIDE);
+    PumpMessages();
+    LoadBoxSkin(*main, true);
+    main->ApplySkin();
+    Manager().RunPendingCommand();
+    PumpMessages();
+    EXPECT_EQ(GetWindowLongW(w.Handle(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_TRUE(HasOutline(w)) << "refreshed all the same";
+}
+
 // A caption button acts when the mouse button is released over it, having
 // gone down there and not left it since; the sequences as the user makes
 // them, and what the window is posted.
