@@ -24,9 +24,13 @@ windows: native
 	@cmake --build $(ROOT)/windows -j $(JOBS)
 
 # One CTest run over both build trees, so that it ends with one summary line.
+# A test that fails is run once more and fails the run only when it fails
+# again: under Wine on a busy machine a window test now and then loses a typed
+# key or captures the screen mid-repaint. Both attempts stay in the output.
 test: windows
 	@printf 'subdirs("native")\nsubdirs("windows")\n' > $(ROOT)/CTestTestfile.cmake
-	@scripts/with-display $(ROOT) ctest --test-dir $(ROOT) --output-on-failure -j $(JOBS)
+	@scripts/with-display $(ROOT) ctest --test-dir $(ROOT) --output-on-failure \
+	  --repeat until-pass:2 -j $(JOBS)
 
 run: windows
 	@scripts/run $(ROOT)
