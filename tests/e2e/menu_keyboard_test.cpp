@@ -20,15 +20,6 @@ namespace {
 
 const wchar_t* const kMainCaption = L"Lexora电子版 2007";
 
-FrameShape MainShape() {
-    FrameShape shape;
-    shape.kind = skin::FrameKind::Fixed;
-    shape.maximiseBox = shape.minimiseBox = true;
-    shape.menuBar = {"功能", "设置", "换肤", "帮助"};
-    shape.caption = "Lexora电子版 2007";
-    return shape;
-}
-
 bool Highlighted(const std::vector<MenuEntry>& items) {
     return std::any_of(items.begin(), items.end(),
                        [](const MenuEntry& e) { return e.highlighted; });
@@ -44,7 +35,9 @@ class SkinnedMenuBar : public ::testing::Test {
         // The window shows before its frame starts; keys typed in between
         // would reach the system's menu bar, not the band.
         ASSERT_TRUE(WaitUntil(
-            [&] { return FrameDifferences(main, LoadProgramSkin(0), MainShape(), true).empty(); },
+            [&] {
+                return FrameDifferences(main, LoadProgramSkin(0), MainWindowShape(), true).empty();
+            },
             5000));
         probe = std::make_unique<Probe>(main);
         for (const MenuEntry& e : probe->MenuItems(MenuBar(main)))
@@ -88,7 +81,7 @@ TEST_F(SkinnedMenuBar, ThePointerSlidingAlongTheBarOpensTheMenuUnderIt) {
     RECT r;
     GetWindowRect(main, &r);
     FrameLayout layout;
-    ComposeFrame(LoadProgramSkin(0), MainShape(), {r.right - r.left, r.bottom - r.top}, true,
+    ComposeFrame(LoadProgramSkin(0), MainWindowShape(), {r.right - r.left, r.bottom - r.top}, true,
                  &layout);
     const auto at = [&](int button) {
         const skin::Rect& place = layout.menuBarButtons.at(button);
@@ -109,8 +102,8 @@ TEST_F(SkinnedMenuBar, TheKeyboardAloneChoosesTheAppleSkin) {
     SetForegroundWindow(main);
     ASSERT_TRUE(PressKeys(L"F10 Right Right Down Down Return"));
     const skin::SkinSnapshot apple = LoadProgramSkin(2);
-    EXPECT_TRUE(
-        WaitUntil([&] { return FrameDifferences(main, apple, MainShape(), true).empty(); }, 5000))
+    EXPECT_TRUE(WaitUntil(
+        [&] { return FrameDifferences(main, apple, MainWindowShape(), true).empty(); }, 5000))
         << "苹果";
     const std::vector<MenuEntry> skins = probe->MenuItems(dropDowns.at(2));
     ASSERT_EQ(skins.size(), 5u);

@@ -35,10 +35,7 @@ RECT WindowRect(HWND window) {
 bool ClickMinimise(HWND window) {
     if (!WaitUntil([&] { return GetForegroundWindow() == window; }))
         return false;
-    FrameShape shape;
-    shape.maximiseBox = shape.minimiseBox = true;
-    shape.menuBar = {"功能", "设置", "换肤", "帮助"};
-    shape.caption = "Lexora电子版 2007";
+    FrameShape shape = MainWindowShape();
     shape.maximised = IsZoomed(window) != FALSE;
     const RECT r = WindowRect(window);
     FrameLayout layout;

@@ -98,10 +98,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string out = std::string(argv[1]) + "/";
-    FrameShape main;
-    main.maximiseBox = main.minimiseBox = true;
-    main.menuBar = {"功能", "设置", "换肤", "帮助"};
-    main.caption = "Lexora电子版 2007";
+    const FrameShape main = MainWindowShape();
 
     LexoraApp app(Database::Fixture);
     MoveTo({1, 1});

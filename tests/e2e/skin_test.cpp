@@ -22,15 +22,6 @@ const wchar_t* const kAboutCaption = L"关于“Lexora电子版”";
 constexpr int kSkinMenu = 2;  // "换肤" on the menu bar
 constexpr int kHelpMenu = 3;
 
-FrameShape MainShape() {
-    FrameShape shape;
-    shape.kind = skin::FrameKind::Fixed;
-    shape.maximiseBox = shape.minimiseBox = true;
-    shape.menuBar = {"功能", "设置", "换肤", "帮助"};
-    shape.caption = "Lexora电子版 2007";
-    return shape;
-}
-
 FrameShape AboutShape() {
     FrameShape shape;
     shape.kind = skin::FrameKind::Dialog;
@@ -73,7 +64,7 @@ class SkinnedProgram : public ::testing::Test {
     // The main window wears skin `index`, as the screen shows it.
     bool MainWears(int index, DWORD timeoutMs = 5000) {
         return WaitUntil(
-            [&] { return FrameDifferences(main, skins[index], MainShape(), true).empty(); },
+            [&] { return FrameDifferences(main, skins[index], MainWindowShape(), true).empty(); },
             timeoutMs);
     }
     // Where the menu bar's buttons and the caption buttons are on screen.
@@ -81,8 +72,8 @@ class SkinnedProgram : public ::testing::Test {
         RECT r;
         GetWindowRect(main, &r);
         FrameLayout layout;
-        ComposeFrame(skins[skinIndex], MainShape(), {r.right - r.left, r.bottom - r.top}, true,
-                     &layout);
+        ComposeFrame(skins[skinIndex], MainWindowShape(), {r.right - r.left, r.bottom - r.top},
+                     true, &layout);
         return layout;
     }
     POINT OnScreen(skin::Rect place) {
@@ -176,8 +167,8 @@ TEST_F(SkinnedProgram, TheAboutWindowAndASwitchUnderItWearTheCurrentSkin) {
     PostMenuCommand(kSkinMenu, 4);
     EXPECT_TRUE(
         WaitUntil([&] { return FrameDifferences(about, skins[4], AboutShape(), true).empty(); }));
-    EXPECT_TRUE(
-        WaitUntil([&] { return FrameDifferences(main, skins[4], MainShape(), false).empty(); }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return FrameDifferences(main, skins[4], MainWindowShape(), false).empty(); }));
     PostMessageW(ChildWindow(about, L"TButton", L"确定"), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
 }

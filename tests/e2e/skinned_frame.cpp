@@ -50,6 +50,15 @@ skin::Rect FrameLayout::CaptionButton(int action) const {
     return {};
 }
 
+FrameShape MainWindowShape() {
+    FrameShape shape;
+    shape.kind = skin::FrameKind::Fixed;
+    shape.maximiseBox = shape.minimiseBox = true;
+    shape.menuBar = {"功能", "设置", "换肤", "帮助"};
+    shape.caption = "Lexora电子版 2007";
+    return shape;
+}
+
 skin::SkinSnapshot LoadProgramSkin(int index) {
     static NoBitmaps bitmaps;
     static skin::window::Win32WindowParts parts;

@@ -24,6 +24,10 @@ struct FrameShape {
     std::string caption;
 };
 
+// The main window's frame: fixed, with minimise and maximise boxes, its menu
+// bar and its caption.
+FrameShape MainWindowShape();
+
 // The skin archive SkinItem<index> that the native build packed.
 skin::SkinSnapshot LoadProgramSkin(int index);
 
