@@ -97,15 +97,14 @@ void TForm1::BuildBrowseTree() {
     // check a new node's parent by walking the nodes in the order they were
     // inserted, which behind thousands of idioms makes the build quadratic.
     std::vector<HTREEITEM> letterNodes;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (letter != 'I' && letter != 'U' && letter != 'V')
-            letterNodes.push_back(TreeView1->AddChild(nullptr, std::string(1, letter), 0));
-    }
+    for (char letter : kBrowseLetters)
+        letterNodes.push_back(TreeView1->AddChild(nullptr, std::string(1, letter), 0));
     size_t filled = 0;
     try {
+        // Messages are processed once for every letter of the alphabet.
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             ui::Application().ProcessMessages();
-            if (letter == 'I' || letter == 'U' || letter == 'V')
+            if (kBrowseLetters.find(letter) == std::string_view::npos)
                 continue;
             // The letter's statement, read ahead on a connection of its own.
             const store::LetterIdioms read = BrowseRows->Take(filled);
