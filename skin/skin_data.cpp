@@ -154,9 +154,15 @@ void TSkinData::LoadFromStore(const TSkinStore& store, int index) {
     const TSkinCollection& items = store.Store();
     if (index < 0 || static_cast<size_t>(index) >= items.Count())
         return;
-    notLoaded_ = true;
-    archive_ = MemoryStream(items.Item(static_cast<size_t>(index)).Data().Bytes());
-    LoadSkinStream();
+    const std::vector<uint8_t>& bytes = items.Item(static_cast<size_t>(index)).Data().Bytes();
+    // The archive that is loaded already (the start-up replaying the saved
+    // choice, the user choosing the current skin) reads to the same skin:
+    // it is only applied again.
+    if (notLoaded_ || archive_.Bytes() != bytes) {
+        notLoaded_ = true;
+        archive_ = MemoryStream(bytes);
+        LoadSkinStream();
+    }
     ApplySkin();
 }
 

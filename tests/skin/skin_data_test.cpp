@@ -81,19 +81,29 @@ TEST_F(SkinDataTest, ASkinWithoutTheOptionalPartsLeavesNoneOfThePreviousOnes) {
     EXPECT_EQ(Applications(), 2);
 }
 
-TEST_F(SkinDataTest, SwitchingToTheCurrentSkinReloadsItFromTheArchive) {
+TEST_F(SkinDataTest, SwitchingToTheCurrentSkinAppliesItAgainAndAnyOtherArchiveIsRead) {
     const auto data = Make();
     data->LoadFromStore(store, kFull);
     const SkinSnapshot first = data->Skin();
     const Bitmap combo = first->ComboButton->Image, edge = first->SunkEdge->Image;
     const Bitmap arrow = first->ComboxArrow.Image, toolbar = first->Toolbar.Image;
-    // The composed pictures come from the archive's, not from the last
-    // composition.
+    data->LoadFromStore(store, kFull);
+    EXPECT_FALSE(data->NotLoaded());
+    EXPECT_EQ(data->Skin(), first);
+    EXPECT_EQ(Applications(), 2);
+
+    // An archive that is refused leaves the skin not loaded: the same one is
+    // read again, and so is the one that was current before.
+    data->LoadFromStore(store, kOlder);
+    data->LoadFromStore(store, kOlder);
+    EXPECT_EQ(messages.size(), 2u);
     data->LoadFromStore(store, kFull);
     EXPECT_FALSE(data->NotLoaded());
     const SkinSnapshot skin = data->Skin();
     EXPECT_NE(skin, first);
-    EXPECT_EQ(Applications(), 2);
+    EXPECT_EQ(Applications(), 5);
+    // The composed pictures come from the archive's, not from the last
+    // composition.
     ASSERT_TRUE(skin->ComboButton && skin->SunkEdge);
     EXPECT_EQ(skin->ComboButton->Image, combo);
     // Each state of the button as loaded, mirrored in its place; the states
