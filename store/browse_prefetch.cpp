@@ -27,7 +27,7 @@ void BrowsePrefetch::Read(const std::string& connStr, const std::string& letters
         for (; index < letters.size(); ++index) {
             rs.Open(BrowseLetterStatement(letters[index]));
             for (; !rs.eof(); rs.movenext())
-                read.idioms.push_back(text::Trim(rs.Fields("ChengYu").Value()));
+                read.idioms.Add(text::Trim(rs.Fields("ChengYu").Value()));
             rs.close();
             const std::lock_guard lock(mutex_);
             letters_[index] = std::move(read);

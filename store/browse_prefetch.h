@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "store/idiom_list.h"
+
 namespace store {
 
 // What was read of one letter: its idioms, trimmed, in the order of the
@@ -20,7 +22,7 @@ namespace store {
 // error, as the same statement on the caller's own connection would meet
 // it) after the idioms before it.
 struct LetterIdioms {
-    std::vector<std::string> idioms;
+    IdiomList idioms;
     std::exception_ptr failure;
 };
 
