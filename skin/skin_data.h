@@ -111,7 +111,8 @@ class TSkinData {
     // into a new skin, publishes it and marks the skin loaded.
     void ReadDefinition(const TSkinIni& ini, const MemberLookup& members);
     // Loads and applies the store's item at `index`; an index outside the
-    // items does nothing.
+    // items does nothing. The archive that is loaded already is not read
+    // again, only applied.
     void LoadFromStore(const TSkinStore& store, int index);
     // Tells the skin manager that this skin data has a new skin: its
     // windows drop their caption buttons, and once windows are being
