@@ -45,6 +45,13 @@ class SkinnedMenuBar : public ::testing::Test {
         ASSERT_EQ(dropDowns.size(), 4u);
     }
 
+    // Brings the main window to the front; keys typed before it is there
+    // would go to the window that was.
+    bool InFront() {
+        SetForegroundWindow(main);
+        return WaitUntil([&] { return GetForegroundWindow() == main; });
+    }
+
     // Whether the bar's menu `index` opens: its window shows with an item
     // selected (it opens with its first).
     bool MenuOpens(int index) {
@@ -64,7 +71,7 @@ class SkinnedMenuBar : public ::testing::Test {
 // never reach the program under Wine's virtual desktop (its menu loop sees
 // no such key).
 TEST_F(SkinnedMenuBar, F10OpensTheFirstMenuAndTheArrowsWalkAlongTheBarWrappingAround) {
-    SetForegroundWindow(main);
+    ASSERT_TRUE(InFront());
     // "功能", then right to "设置", "换肤" and "帮助".
     ASSERT_TRUE(PressKeys(L"F10 Right Right Right"));
     EXPECT_TRUE(MenuOpens(3)) << "帮助";
@@ -99,7 +106,7 @@ TEST_F(SkinnedMenuBar, ThePointerSlidingAlongTheBarOpensTheMenuUnderIt) {
 // its first item selected, two steps right reach "换肤", two down its third
 // item.
 TEST_F(SkinnedMenuBar, TheKeyboardAloneChoosesTheAppleSkin) {
-    SetForegroundWindow(main);
+    ASSERT_TRUE(InFront());
     ASSERT_TRUE(PressKeys(L"F10 Right Right Down Down Return"));
     const skin::SkinSnapshot apple = LoadProgramSkin(2);
     EXPECT_TRUE(WaitUntil(
