@@ -109,8 +109,8 @@ void TForm1::BuildBrowseTree() {
             // The letter's statement, read ahead on a connection of its own.
             const store::LetterIdioms read = BrowseRows->Take(filled);
             HTREEITEM node = letterNodes[filled++];
-            for (size_t i = 0; i < read.idioms.size(); ++i)
-                TreeView1->AddChild(node, read.idioms[i], 0);
+            for (std::string_view idiom : read.idioms)
+                TreeView1->AddChild(node, idiom, 0);
             if (read.failure)
                 std::rethrow_exception(read.failure);
         }

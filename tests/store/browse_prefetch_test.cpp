@@ -24,10 +24,7 @@ std::vector<std::string> ReadDirectly(store::DataAccess& access, char letter) {
 }
 
 std::vector<std::string> Listed(const store::IdiomList& idioms) {
-    std::vector<std::string> listed;
-    for (size_t i = 0; i < idioms.size(); ++i)
-        listed.emplace_back(idioms[i]);
-    return listed;
+    return std::vector<std::string>(idioms.begin(), idioms.end());
 }
 
 std::string FailureText(const std::exception_ptr& failure) {
