@@ -214,6 +214,10 @@ bool TTrayIcon::RemoveTrayIcon() {
 }
 
 bool TTrayIcon::UpdateTrayIcon() {
+    // An icon that is not in the tray has nothing to update; under Wine each
+    // shell call is a round trip to another process, copying the icon's bits.
+    if (!iconVisible_)
+        return false;
     return CallShell(NIM_MODIFY);
 }
 
