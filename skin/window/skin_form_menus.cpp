@@ -30,7 +30,8 @@ void TSkinForm::OpenButtonMenu(TMenuBarButton& button) {
         TMenuBarButton& open = menuBar_->Buttons()[*next];
         next.reset();
         const HMENU subMenu = menuBar_->SubMenu(open);
-        PostMessageW(window_, WM_COMMAND, menuBar_->Command(open), 0);
+        if (const std::optional<UINT> command = menuBar_->Command(open))
+            PostMessageW(window_, WM_COMMAND, *command, 0);
         if (!subMenu || !open.Enabled)
             break;
         if (&open != &button) {

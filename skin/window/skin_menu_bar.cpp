@@ -42,12 +42,16 @@ void TSkinMenuBar::Rebuild(MenuRemoval removal) {
         TMenuBarButton button;
         button.Caption = Narrow(text);
         button.Enabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
-        Item item{info.hSubMenu, info.wID};
+        // The number the system keeps for an item that opens a menu made
+        // with AppendMenu is that menu's handle: posted as a command, its
+        // low word could run any command of the window.
+        Item item{info.hSubMenu, info.hSubMenu ? std::nullopt : std::optional<UINT>(info.wID)};
         if (source_) {
             if (const ui::TMenuItem* source = FindByCommand(*source_->Items, info.wID)) {
                 button.Caption = source->Caption();
                 button.Enabled = source->Enabled();
                 item.subMenu = source->Items().empty() ? nullptr : source->Handle();
+                item.command = info.wID;
             }
         }
         buttons_.push_back(std::move(button));
@@ -65,7 +69,7 @@ HMENU TSkinMenuBar::SubMenu(const TMenuBarButton& button) const {
     return items_.at(IndexOf(button)).subMenu;
 }
 
-UINT TSkinMenuBar::Command(const TMenuBarButton& button) const {
+std::optional<UINT> TSkinMenuBar::Command(const TMenuBarButton& button) const {
     return items_.at(IndexOf(button)).command;
 }
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "skin/menu_bar_band.h"
@@ -30,9 +31,10 @@ class TSkinMenuBar {
 
     std::vector<TMenuBarButton>& Buttons() { return buttons_; }
     // The button's drop-down menu (none for an item that is a command) and
-    // its command number.
+    // its command number: none for a drop-down that is not one of the
+    // form's own items, as the system sends no command for one either.
     HMENU SubMenu(const TMenuBarButton& button) const;
-    UINT Command(const TMenuBarButton& button) const;
+    std::optional<UINT> Command(const TMenuBarButton& button) const;
 
     // Paints the band into the window's picture and lays the buttons out;
     // keeps the band's background for repainting single buttons.
@@ -45,7 +47,7 @@ class TSkinMenuBar {
   private:
     struct Item {
         HMENU subMenu = nullptr;
-        UINT command = 0;
+        std::optional<UINT> command;
     };
     size_t IndexOf(const TMenuBarButton& button) const;
 
