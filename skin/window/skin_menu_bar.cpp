@@ -42,17 +42,17 @@ void TSkinMenuBar::Rebuild(MenuRemoval removal) {
         TMenuBarButton button;
         button.Caption = Narrow(text);
         button.Enabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
-        // The number the system keeps for an item that opens a menu made
-        // with AppendMenu is that menu's handle: posted as a command, its
-        // low word could run any command of the window.
-        Item item{info.hSubMenu, info.hSubMenu ? std::nullopt : std::optional<UINT>(info.wID)};
-        if (source_) {
-            if (const ui::TMenuItem* source = FindByCommand(*source_->Items, info.wID)) {
-                button.Caption = source->Caption();
-                button.Enabled = source->Enabled();
-                item.subMenu = source->Items().empty() ? nullptr : source->Handle();
-                item.command = info.wID;
-            }
+        Item item{info.hSubMenu, info.wID};
+        const ui::TMenuItem* source = source_ ? FindByCommand(*source_->Items, info.wID) : nullptr;
+        if (source) {
+            button.Caption = source->Caption();
+            button.Enabled = source->Enabled();
+            item.subMenu = source->Items().empty() ? nullptr : source->Handle();
+        } else if (info.hSubMenu) {
+            // The number the system keeps for an item that opens a menu made
+            // with AppendMenu is that menu's handle: posted as a command, its
+            // low word could run any command of the window.
+            item.command.reset();
         }
         buttons_.push_back(std::move(button));
         items_.push_back(item);
