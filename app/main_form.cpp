@@ -17,6 +17,7 @@
 #include "store/connection_string.h"
 #include "ui/application.h"
 #include "ui/error_report.h"
+#include "ui/thread_stack.h"
 #include "ui/wide_text.h"
 
 using ui::akBottom;
@@ -71,9 +72,10 @@ TForm1::TForm1(ui::TComponent& owner)
     : ui::TForm(owner, L"TForm1", ui::TFormBorderStyle::bsSingle, ui::TPosition::poScreenCenter),
       Ini(settings::SettingsFile::Beside(ExecutableDirectory())) {
     Name = "Form1";
-    // The browse tree's rows are read while the window is made.
-    BrowseRows = std::make_unique<store::BrowsePrefetch>(store::BuildConnStr(ExecutableDirectory()),
-                                                         kBrowseLetters);
+    // The browse tree's rows are read while the window is made. The reading
+    // thread's stack is given back before it ends: ended, it would keep it.
+    BrowseRows = std::make_unique<store::BrowsePrefetch>(
+        store::BuildConnStr(ExecutableDirectory()), kBrowseLetters, ui::DiscardStackBelowCaller);
     SetCaption("Lexora电子版 2007");
     Font().SetName("宋体");
     Font().SetHeight(-12);

@@ -7,8 +7,10 @@
 
 namespace store {
 
-BrowsePrefetch::BrowsePrefetch(std::string connStr, std::string_view letters)
+BrowsePrefetch::BrowsePrefetch(std::string connStr, std::string_view letters,
+                               std::function<void()> lastOnReader)
     : letters_(letters.size()),
+      lastOnReader_(std::move(lastOnReader)),
       reader_(&BrowsePrefetch::Read, this, std::move(connStr), std::string(letters)) {}
 
 BrowsePrefetch::~BrowsePrefetch() {
@@ -16,6 +18,17 @@ BrowsePrefetch::~BrowsePrefetch() {
 }
 
 void BrowsePrefetch::Read(const std::string& connStr, const std::string& letters) {
+    ReadLetters(connStr, letters);
+    if (lastOnReader_) {
+        try {
+            lastOnReader_();
+        } catch (...) {
+            // Every letter is handed over already; nothing may leave the thread.
+        }
+    }
+}
+
+void BrowsePrefetch::ReadLetters(const std::string& connStr, const std::string& letters) {
     size_t index = 0;
     LetterIdioms read;
     // Nothing may leave the thread: a failure goes to the taker of the

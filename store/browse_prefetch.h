@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -29,8 +30,10 @@ struct LetterIdioms {
 class BrowsePrefetch {
   public:
     // Starts reading the letters, in this order, from the database that
-    // `connStr` names.
-    BrowsePrefetch(std::string connStr, std::string_view letters);
+    // `connStr` names. `lastOnReader`, if any, is the reading thread's last
+    // call, made after every letter has been handed over.
+    BrowsePrefetch(std::string connStr, std::string_view letters,
+                   std::function<void()> lastOnReader = {});
     // Waits for the reading to end.
     ~BrowsePrefetch();
     BrowsePrefetch(const BrowsePrefetch&) = delete;
@@ -43,10 +46,12 @@ class BrowsePrefetch {
 
   private:
     void Read(const std::string& connStr, const std::string& letters);
+    void ReadLetters(const std::string& connStr, const std::string& letters);
 
     std::mutex mutex_;
     std::condition_variable ready_;
     std::vector<std::optional<LetterIdioms>> letters_;
+    std::function<void()> lastOnReader_;
     std::thread reader_;
 };
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "store/store_error.h"
@@ -39,18 +42,29 @@ std::string FailureText(const std::exception_ptr& failure) {
 
 }  // namespace
 
-TEST(BrowsePrefetch, GivesEachLetterWhatItsStatementGives) {
+// The reading thread's last call comes once, on that thread, after every
+// letter was handed over.
+TEST(BrowsePrefetch, GivesEachLetterWhatItsStatementGivesThenMakesTheLastCall) {
     StoreCopy copy;
     store::DataAccess access = copy.Access();
-    store::BrowsePrefetch prefetch(access.ConnStr, kLetters);
+    std::atomic<int> lastCalls = 0;
+    std::thread::id lastCallThread;
+    std::optional<store::BrowsePrefetch> prefetch;
+    prefetch.emplace(access.ConnStr, kLetters, [&] {
+        lastCallThread = std::this_thread::get_id();
+        ++lastCalls;
+    });
     size_t total = 0;
     for (size_t i = 0; i < kLetters.size(); ++i) {
-        const store::LetterIdioms read = prefetch.Take(i);
+        const store::LetterIdioms read = prefetch->Take(i);
         EXPECT_FALSE(read.failure) << kLetters[i];
         EXPECT_EQ(Listed(read.idioms), ReadDirectly(access, kLetters[i])) << kLetters[i];
         total += read.idioms.size();
     }
     EXPECT_GT(total, 0u);
+    prefetch.reset();
+    EXPECT_EQ(lastCalls, 1);
+    EXPECT_NE(lastCallThread, std::this_thread::get_id());
 }
 
 // The reading ends at a failing letter: the letters before it are whole,
