@@ -25,12 +25,11 @@ TForm2::TForm2(ui::TComponent& owner)
     Font().SetCharset(ui::kGb2312Charset);
     SetClientSize(424, 226);
 
+    // The pictures are decoded when the window first shows (see WndProc).
     Image1 = ui::Make<ui::TImage>(*this, this, 16, 16, 96, 96);
     Image1->Name = "Image1";
-    Image1->SetPicture(PictureResource(IDR_ABOUT_SEAL));
     Image2 = ui::Make<ui::TImage>(*this, this, 16, 128, 296, 82);
     Image2->Name = "Image2";
-    Image2->SetPicture(PictureResource(IDR_ABOUT_SCENE));
 
     Label1 = ui::Make<ui::TLabel>(*this, this, 128, 20, 280, 16);
     Label1->Name = "Label1";
@@ -51,4 +50,16 @@ TForm2::TForm2(ui::TComponent& owner)
     Button1->SetCaption("确定");
     Button1->ModalResult = ui::mrOk;
     Button1->SetDefault(true);
+}
+
+// The window is made at start-up but seldom shown: decoding its pictures then
+// would put the JPEG decoder's code and both pictures into the working set of
+// every run. They are decoded just before the window first shows.
+void TForm2::WndProc(ui::TMessage& m) {
+    if (m.Msg == WM_SHOWWINDOW && m.WParam && !picturesLoaded_) {
+        picturesLoaded_ = true;
+        Image1->SetPicture(PictureResource(IDR_ABOUT_SEAL));
+        Image2->SetPicture(PictureResource(IDR_ABOUT_SCENE));
+    }
+    ui::TForm::WndProc(m);
 }

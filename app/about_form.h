@@ -13,4 +13,10 @@ class TForm2 : public ui::TForm {
     ui::TImage *Image1, *Image2;
     ui::TLabel *Label1, *Label2, *Label3, *Label4;
     ui::TButton* Button1;
+
+  protected:
+    void WndProc(ui::TMessage& message) override;
+
+  private:
+    bool picturesLoaded_ = false;
 };

@@ -5,12 +5,16 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "lexora_app.h"
 #include "probe_client.h"
 #include "remote_memory.h"
+#include "resources/resource_ids.h"
+#include "skin/window/dib.h"
+#include "ui/jpeg_decoder.h"
 
 namespace {
 
@@ -24,6 +28,28 @@ std::vector<std::wstring> Captions(const std::vector<MenuEntry>& entries) {
 }
 
 using Texts = std::vector<std::wstring>;
+
+// The program's JPEG resource `id`, decoded.
+pixels::Bitmap ProgramPicture(int id) {
+    HMODULE exe = LoadLibraryExW(LEXORA_EXE, nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    pixels::Bitmap picture;
+    if (HRSRC found = exe ? FindResourceW(exe, MAKEINTRESOURCEW(id), RT_RCDATA) : nullptr) {
+        const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(exe, found)));
+        if (auto decoded = ui::DecodeJpeg(bytes, SizeofResource(exe, found)))
+            picture = std::move(*decoded);
+    }
+    if (exe)
+        FreeLibrary(exe);
+    return picture;
+}
+
+// What the screen shows of `window`.
+pixels::Bitmap Shown(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
+}
 
 class MainWindow : public ::testing::Test {
   protected:
@@ -226,6 +252,20 @@ TEST_F(MainWindow, AboutWindowOpensModallyAndClosesWithItsButton) {
     EXPECT_EQ(client.bottom, 226);
     EXPECT_FALSE(IsWindowEnabled(window)) << "modal";
     EXPECT_NE(ChildWindow(about, L"TLabel", L"Lexora电子版 2007"), nullptr);
+    // The seal above, the scene below, each as its picture.
+    std::vector<HWND> images = ChildWindows(about, L"TImage");
+    ASSERT_EQ(images.size(), 2u);
+    std::sort(images.begin(), images.end(), [](HWND a, HWND b) {
+        RECT ra, rb;
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        return ra.top < rb.top;
+    });
+    const pixels::Bitmap seal = ProgramPicture(IDR_ABOUT_SEAL);
+    const pixels::Bitmap scene = ProgramPicture(IDR_ABOUT_SCENE);
+    ASSERT_FALSE(seal.Empty());
+    ASSERT_FALSE(scene.Empty());
+    EXPECT_TRUE(WaitUntil([&] { return Shown(images[0]) == seal && Shown(images[1]) == scene; }));
     RECT aboutFrame, mainFrame;
     GetWindowRect(about, &aboutFrame);
     GetWindowRect(window, &mainFrame);
