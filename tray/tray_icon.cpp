@@ -120,9 +120,11 @@ void TTrayIcon::Loaded() {
     SetIconVisible(iconVisible_);
     SetCycleIcons(cycleIcons_);
     SetWantEnterExitEvents(wantEnterExitEvents_);
-    // The classic behaviour: plain mouse messages as notifications.
+    // The classic behaviour: plain mouse messages as notifications. An icon
+    // the shell does not hold has it already when it is added.
     notifyData_.uVersion = 0;
-    Shell_NotifyIconW(NIM_SETVERSION, &notifyData_);
+    if (iconVisible_)
+        Shell_NotifyIconW(NIM_SETVERSION, &notifyData_);
 }
 
 void TTrayIcon::SetIconList(ui::TImageList* list) {
@@ -208,14 +210,18 @@ bool TTrayIcon::AddTrayIcon() {
     return CallShell(NIM_ADD);
 }
 
+// An icon that is not in the tray has nothing to remove or update. Each shell
+// call waits for the shell's process (under Wine it also copies the icon's
+// bits), and a program whose icon never showed should not wait for the shell
+// to end either.
 bool TTrayIcon::RemoveTrayIcon() {
+    if (!iconVisible_)
+        return false;
     iconVisible_ = false;
     return CallShell(NIM_DELETE);
 }
 
 bool TTrayIcon::UpdateTrayIcon() {
-    // An icon that is not in the tray has nothing to update; under Wine each
-    // shell call is a round trip to another process, copying the icon's bits.
     if (!iconVisible_)
         return false;
     return CallShell(NIM_MODIFY);

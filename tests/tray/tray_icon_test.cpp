@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -123,6 +124,45 @@ struct Press {
     TMouseButton button;
     TShiftState shift;
 };
+
+// Stands in for the shell's tray window while it lives: Wine's shell library
+// sends each call to the first window of the tray's class, the newest. It
+// answers every call and keeps which call each was.
+class ShellTrayStandIn {
+  public:
+    ShellTrayStandIn() {
+        calls_.clear();
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"Shell_TrayWnd";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    }
+    ~ShellTrayStandIn() { DestroyWindow(window_); }
+    ShellTrayStandIn(const ShellTrayStandIn&) = delete;
+    ShellTrayStandIn& operator=(const ShellTrayStandIn&) = delete;
+
+    bool First() const {
+        return FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr) == window_;
+    }
+    // The calls since the last look.
+    std::vector<DWORD> Calls() { return std::exchange(calls_, {}); }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_COPYDATA) {
+            calls_.push_back(static_cast<DWORD>(reinterpret_cast<COPYDATASTRUCT*>(lParam)->dwData));
+            return TRUE;
+        }
+        return DefWindowProcW(window, msg, wParam, lParam);
+    }
+    static inline std::vector<DWORD> calls_;
+    HWND window_;
+};
+
+using ShellCalls = std::vector<DWORD>;
 
 }  // namespace
 
@@ -449,4 +489,33 @@ TEST_F(TrayIconTest, LoadingAddsAStoredVisibleIcon) {
     tray->Loaded();
     EXPECT_EQ(tray->adds, 2);
     EXPECT_TRUE(application.ShowMainForm);
+}
+
+// The shell hears of the icon only while it is in the tray: an icon that
+// never shows makes no call at all, one that is hidden twice is removed once.
+TEST_F(TrayIconTest, TheShellHearsOnlyOfAnIconInTheTray) {
+    ShellTrayStandIn shell;
+    ASSERT_TRUE(shell.First());
+    tray->SetHint("hidden");
+    tray->Loaded();
+    tray->SetIconVisible(false);
+    EXPECT_EQ(shell.Calls(), ShellCalls{});
+
+    tray->SetIconVisible(true);
+    tray->SetHint("shown");
+    tray->Loaded();
+    EXPECT_EQ(shell.Calls(),
+              (ShellCalls{NIM_ADD, NIM_MODIFY, NIM_MODIFY, NIM_ADD, NIM_SETVERSION}));
+
+    tray->SetIconVisible(false);
+    tray->SetIconVisible(false);
+    tray->SetHint("hidden again");
+    EXPECT_EQ(shell.Calls(), ShellCalls{NIM_DELETE});
+
+    tray->SetIconVisible(true);
+    tray.reset();
+    EXPECT_EQ(shell.Calls(), (ShellCalls{NIM_ADD, NIM_DELETE}));
+    auto unseen = std::make_unique<TTrayIcon>(*form);
+    unseen.reset();
+    EXPECT_EQ(shell.Calls(), ShellCalls{});
 }
