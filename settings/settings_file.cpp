@@ -1,10 +1,12 @@
 #include "settings/settings_file.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "settings/ini_document.h"
 #include "text/gbk_text.h"
@@ -40,6 +42,9 @@ bool MarkedReadOnly(const fs::path& path) {
     return !ec && (perms & fs::perms::owner_write) == fs::perms::none;
 }
 
+constexpr int kReplaceAttempts = 25;
+constexpr std::chrono::milliseconds kReplacePause{20};
+
 // The new contents go to a file of their own first and then take the old
 // file's place in one step, so a write that fails half-way (a full disk, a
 // file held open elsewhere) never leaves a shortened settings file behind.
@@ -52,8 +57,17 @@ bool ReplaceFile(const fs::path& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     std::error_code ec;
-    if (!out.fail())
-        fs::rename(temporary, path, ec);
+    if (!out.fail()) {
+        // The system will not replace a file that another program has open,
+        // and a virus scanner, an indexer or an editor reads it now and then
+        // for a moment: the replacement is tried again for a while.
+        for (int attempt = 1;; ++attempt) {
+            fs::rename(temporary, path, ec);
+            if (!ec || attempt == kReplaceAttempts)
+                break;
+            std::this_thread::sleep_for(kReplacePause);
+        }
+    }
     if (out.fail() || ec) {
         fs::remove(temporary, ec);
         return false;

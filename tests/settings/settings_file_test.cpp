@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "scratch_directory.h"
 #include "settings/settings_file.h"
@@ -142,6 +146,23 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAsItWas) {
     std::filesystem::remove(text::Utf8Path(ini.Path() + ".new"));
     ini.WriteInteger("Setup", "Skin", 4);
     EXPECT_EQ(ReadFileBytes(ini.Path()), "; mine\r\n[Setup]\r\nSkin=4\r\n");
+}
+
+// Windows will not replace a file that another program holds open: a reader
+// that has it for a moment delays the write, and nothing is lost.
+TEST_F(SettingsFileTest, AReaderHoldingTheFileForAMomentDelaysTheWriteOnly) {
+    WriteFileBytes(ini.Path(), "[Setup]\r\nSkin=2\r\n");
+    std::atomic<bool> open = false;
+    std::thread reader([&] {
+        std::ifstream in(text::Utf8Path(ini.Path()), std::ios::binary);
+        open = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    });
+    while (!open)
+        std::this_thread::yield();
+    EXPECT_NO_THROW(ini.WriteInteger("Setup", "Skin", 4));
+    reader.join();
+    EXPECT_EQ(ReadFileBytes(ini.Path()), "[Setup]\r\nSkin=4\r\n");
 }
 
 TEST_F(SettingsFileTest, AFileMarkedReadOnlyIsNotWrittenEvenWhereTheSystemWouldAllowIt) {
