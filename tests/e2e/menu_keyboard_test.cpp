@@ -45,9 +45,17 @@ class SkinnedMenuBar : public ::testing::Test {
         ASSERT_EQ(dropDowns.size(), 4u);
     }
 
-    // Brings the main window to the front; keys typed before it is there
-    // would go to the window that was.
+    // Brings the main window to the front, with the pointer over its status
+    // bar: keys typed before it is there would go to the window that was,
+    // and the test display has no window manager, so its keyboard follows
+    // the pointer (keys typed with the pointer over no window of the program
+    // reach none).
     bool InFront() {
+        RECT bar;
+        if (!GetWindowRect(FindWindowExW(main, nullptr, L"TStatusBar", nullptr), &bar) ||
+            !MoveTo({(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2})) {
+            return false;
+        }
         SetForegroundWindow(main);
         return WaitUntil([&] { return GetForegroundWindow() == main; });
     }
