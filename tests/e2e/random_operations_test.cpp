@@ -70,6 +70,8 @@ class RandomOperations : public ::testing::Test {
             }
             if (!box)
                 return;
+            // A box may show before its caption and text are set.
+            WaitUntil([&] { return !WindowText(box).empty(); }, 2000);
             if (WindowText(box) != L"确认")
                 unexpected.push_back(WindowText(box) + L": " + MessageBoxText(box));
             DismissMessageBox(box);
