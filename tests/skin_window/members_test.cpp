@@ -166,6 +166,9 @@ struct BareControls {
 class MembersTest : public SkinWindowTest {
   protected:
     MembersTest() {
+        // The pointer starts away from the windows the test shows: left over
+        // an earlier test's window, it would show a control hot from the start.
+        SetCursorPos(1010, 750);
         AddSkinData();
         for (const char* line : {"TTestAdvPage=advpagecontrol", "TTestTrackBar=trackbar",
                                  "TTestDatePicker=datetimepicker", "TTestProgress=progress",
