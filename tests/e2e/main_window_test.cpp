@@ -12,8 +12,9 @@
 #include "lexora_app.h"
 #include "probe_client.h"
 #include "remote_memory.h"
+#include "resource_module.h"
 #include "resources/resource_ids.h"
-#include "skin/window/dib.h"
+#include "skinned_frame.h"
 #include "ui/jpeg_decoder.h"
 
 namespace {
@@ -31,24 +32,10 @@ using Texts = std::vector<std::wstring>;
 
 // The program's JPEG resource `id`, decoded.
 pixels::Bitmap ProgramPicture(int id) {
-    HMODULE exe = LoadLibraryExW(LEXORA_EXE, nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    pixels::Bitmap picture;
-    if (HRSRC found = exe ? FindResourceW(exe, MAKEINTRESOURCEW(id), RT_RCDATA) : nullptr) {
-        const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(exe, found)));
-        if (auto decoded = ui::DecodeJpeg(bytes, SizeofResource(exe, found)))
-            picture = std::move(*decoded);
-    }
-    if (exe)
-        FreeLibrary(exe);
-    return picture;
-}
-
-// What the screen shows of `window`.
-pixels::Bitmap Shown(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
+    const ResourceModule exe(LEXORA_EXE);
+    const std::vector<uint8_t> bytes = exe.Resource(MAKEINTRESOURCEW(id), RT_RCDATA);
+    auto picture = ui::DecodeJpeg(bytes.data(), bytes.size());
+    return picture ? std::move(*picture) : pixels::Bitmap();
 }
 
 class MainWindow : public ::testing::Test {
@@ -265,7 +252,8 @@ TEST_F(MainWindow, AboutWindowOpensModallyAndClosesWithItsButton) {
     const pixels::Bitmap scene = ProgramPicture(IDR_ABOUT_SCENE);
     ASSERT_FALSE(seal.Empty());
     ASSERT_FALSE(scene.Empty());
-    EXPECT_TRUE(WaitUntil([&] { return Shown(images[0]) == seal && Shown(images[1]) == scene; }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return WindowOnScreen(images[0]) == seal && WindowOnScreen(images[1]) == scene; }));
     RECT aboutFrame, mainFrame;
     GetWindowRect(about, &aboutFrame);
     GetWindowRect(window, &mainFrame);

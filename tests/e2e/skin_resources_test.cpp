@@ -9,38 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "resource_module.h"
+
 namespace {
 
 std::vector<uint8_t> ReadFile(const std::string& name) {
     std::ifstream in(std::string(LEXORA_SKINS) + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-// The executable opened for its resources only.
-class ResourceModule {
-  public:
-    explicit ResourceModule(const wchar_t* path)
-        : module_(LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~ResourceModule() {
-        if (module_)
-            FreeLibrary(module_);
-    }
-    ResourceModule(const ResourceModule&) = delete;
-    ResourceModule& operator=(const ResourceModule&) = delete;
-
-    bool Loaded() const { return module_ != nullptr; }
-
-    std::vector<uint8_t> Resource(const wchar_t* name, const wchar_t* type) const {
-        HRSRC found = FindResourceW(module_, name, type);
-        if (!found)
-            return {};
-        const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(module_, found)));
-        return {bytes, bytes + SizeofResource(module_, found)};
-    }
-
-  private:
-    HMODULE module_;
-};
 
 }  // namespace
 

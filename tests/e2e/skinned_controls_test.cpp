@@ -17,7 +17,6 @@
 #include "probe_client.h"
 #include "real_input.h"
 #include "skin/push_button_look.h"
-#include "skin/window/dib.h"
 #include "skin/window/engine_messages.h"
 #include "skin/window/gdi_text_painter.h"
 #include "skin/window/system_look.h"
@@ -30,12 +29,6 @@ using pixels::Bitmap;
 constexpr int kSkinMenu = 2;  // "换肤" on the menu bar
 constexpr int kExportRtf = 5;
 constexpr int kFileNameBox = 0x47C;
-
-Bitmap Shown(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
-}
 
 bool AnswersSkinned(HWND window) {
     DWORD_PTR answer = 0;
@@ -70,7 +63,7 @@ Bitmap ButtonFace(HWND window, const skin::SkinDefinition& skin) {
 // screen differ from the skin's face (the caption and the focus stay inside
 // them); at most five points, with the colours shown and composed.
 std::vector<std::string> EdgeDifferences(HWND button, const skin::SkinDefinition& skin) {
-    const Bitmap shown = Shown(button);
+    const Bitmap shown = WindowOnScreen(button);
     const Bitmap face = ButtonFace(button, skin);
     std::vector<std::string> out;
     for (int y = 0; y < shown.Height() && out.size() < 5; ++y) {
@@ -168,8 +161,8 @@ TEST_F(SkinnedControls, TheMainWindowsControlsWearTheSkinAndASwitchDrawsThemAllA
 
     std::vector<Bitmap> before;
     for (const auto& [name, window] : controls)
-        before.push_back(Shown(window));
-    before.push_back(Shown(OverlayOf(ui->tree)));
+        before.push_back(WindowOnScreen(window));
+    before.push_back(WindowOnScreen(OverlayOf(ui->tree)));
     UseSkin(2);
     ASSERT_TRUE(WaitUntil([&] { return EdgesAreTheSkins(ui->initialsButton, *skins[2]); }));
     EXPECT_TRUE(EdgesAreTheSkins(ui->keywordButton, *skins[2]));
@@ -178,9 +171,11 @@ TEST_F(SkinnedControls, TheMainWindowsControlsWearTheSkinAndASwitchDrawsThemAllA
         if (controls[i].second == ui->entryView || controls[i].second == ui->noteEditor ||
             controls[i].second == ui->resultList)
             continue;  // white insides; their bars and borders are checked below
-        EXPECT_FALSE(SamePixels(before[i], Shown(controls[i].second))) << controls[i].first;
+        EXPECT_FALSE(SamePixels(before[i], WindowOnScreen(controls[i].second)))
+            << controls[i].first;
     }
-    EXPECT_FALSE(SamePixels(before.back(), Shown(OverlayOf(ui->tree)))) << "the tree's bar";
+    EXPECT_FALSE(SamePixels(before.back(), WindowOnScreen(OverlayOf(ui->tree))))
+        << "the tree's bar";
 }
 
 TEST_F(SkinnedControls, TheResultListScrollsByTheSkinnedArrowAndByDraggingTheThumb) {

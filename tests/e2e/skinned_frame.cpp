@@ -117,6 +117,12 @@ pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& snapshot, const FrameShape
     return picture;
 }
 
+pixels::Bitmap WindowOnScreen(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return skin::window::ScreenPicture({r.left, r.top, r.right, r.bottom});
+}
+
 std::vector<std::string> FrameDifferences(HWND window, const skin::SkinSnapshot& skin,
                                           const FrameShape& shape, bool active) {
     RECT r;

@@ -47,6 +47,9 @@ struct FrameLayout {
 pixels::Bitmap ComposeFrame(const skin::SkinSnapshot& skin, const FrameShape& shape, SIZE size,
                             bool active, FrameLayout* layout = nullptr);
 
+// What the screen shows of `window`, the whole window.
+pixels::Bitmap WindowOnScreen(HWND window);
+
 // The pixels of the frame of `window` on the screen that differ from the
 // composition (the window's icon is left out), as "x,y"; at most five.
 std::vector<std::string> FrameDifferences(HWND window, const skin::SkinSnapshot& skin,
