@@ -19,6 +19,14 @@ namespace fs = std::filesystem;
 constexpr const char* kShapeCheck =
     "select ChengYu, SPingYin, PingYin, DianGu, ChuChu, LiZi, Diy from ChenYu limit 0";
 
+// How long a statement waits for a lock another connection holds before the
+// file is reported as in use. Under Windows every read lock passes through a
+// short exclusive lock of one byte, so two connections of this program that
+// start reading at the same moment meet there; a quarter of a second also
+// outlasts another program's short write, and is hardly noticed when a lock
+// stays.
+constexpr int kLockWaitMs = 250;
+
 }  // namespace
 
 void Connection::Open(const std::string& connStr) {
@@ -41,6 +49,7 @@ void Connection::Open(const std::string& connStr) {
         throw StoreError("无法打开成语数据库文件“" + path + "”：" +
                          (raw ? FailureReason(raw) : sqlite3_errstr(rc)));
     }
+    sqlite3_busy_timeout(db.get(), kLockWaitMs);
     sqlite3_stmt* check = nullptr;
     const int prepared = sqlite3_prepare_v2(db.get(), kShapeCheck, -1, &check, nullptr);
     sqlite3_finalize(check);
