@@ -92,7 +92,7 @@ void TMenuItem::UpdateEntry() {
 void TMenuItem::Changed() {
     UpdateEntry();
     if (menu_)
-        menu_->Changed();
+        menu_->Changed(*this);
 }
 
 bool TMenuItem::GetProperty(std::string_view name, PropertyValue& value) const {
@@ -133,11 +133,13 @@ TMenu::TMenu(TComponent& owner, HMENU handle)
     Items->menu_ = this;
 }
 
-void TMenu::Changed() {
+void TMenu::Changed(const TMenuItem& item) {
     if (WindowHandle) {
-        // A menu shown elsewhere (a skinned frame's band) is not the system's
+        // The bar is measured and laid out again on every redraw (a new frame
+        // for the window), so only a change to what it shows redraws it. A
+        // menu shown elsewhere (a skinned frame's band) is not the system's
         // to redraw: that would repaint the whole frame.
-        if (GetMenu(WindowHandle) == Handle())
+        if (item.OnMenuBar() && GetMenu(WindowHandle) == Handle())
             DrawMenuBar(WindowHandle);
         if (TControl* form = TControl::FromHandle(WindowHandle))
             form->Perform(CM_MENUCHANGED);

@@ -53,6 +53,8 @@ class TMenuItem : public TComponent, public TCommandTarget {
     friend class TMenu;
     void UpdateEntry();
     void Changed();
+    // The root item and its entries: what a menu bar shows.
+    bool OnMenuBar() const { return rootHandle_ || (parent_ && parent_->rootHandle_); }
     void SetMenu(TMenu* menu);
 
     std::string caption_;
@@ -81,7 +83,7 @@ class TMenu : public TComponent {
 
   private:
     friend class TMenuItem;
-    void Changed();
+    void Changed(const TMenuItem& item);
     OwnedMenu handle_;
 };
 
