@@ -341,11 +341,13 @@ void TForm1::CreateSkin() {
 // out; the order of the others is fixed.
 void TForm1::FormCreate() {
     ConnStr = store::BuildConnStr(ExecutableDirectory());
-    // Step 2, the settings file, is Ini: it is opened with the window.
-    const int savedSkin = Ini.ReadInteger(settings::kSetupSection, "Skin", 0);
+    // Step 2, the settings file, is Ini: it is opened with the window. Its
+    // values for the start are read from one reading of the file.
+    const settings::SettingsSnapshot saved = Ini.Read();
+    const int savedSkin = saved.ReadInteger(settings::kSetupSection, "Skin", 0);
     RichEdit1->Clear();
     OptionsMenuView options(*N22, *N23, *N28, *TrayIcon1);
-    settings::ReadOptions(Ini, options);
+    settings::ReadOptions(saved, options);
     // Any other value leaves the skin the window was made with. A settings
     // file that refuses to take the choice back (a read-only one) leaves it
     // unsaved without a word: the skin is on, and the rest of the start-up
@@ -385,7 +387,7 @@ settings::SettingsFile& TForm1::ReopenIni() {
 
 void TForm1::LoadHistories() {
     lookup::HistoryBox keyword, initials;
-    lookup::LoadHistories(Ini, keyword, initials);
+    lookup::LoadHistories(Ini.Read(), keyword, initials);
     ShowHistory(*edit1, keyword);
     ShowHistory(*edit2, initials);
 }

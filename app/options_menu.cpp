@@ -24,7 +24,7 @@ std::string AutostartCommand(std::string_view executablePath) {
     return "\"" + path + "\" /C";
 }
 
-void ReadOptions(const SettingsFile& ini, OptionsView& view) {
+void ReadOptions(const SettingsSnapshot& ini, OptionsView& view) {
     view.SetRunStartChecked(ini.ReadBool(kOptionSection, kRunStartKey, false));
     view.SetTrayIconChecked(ini.ReadBool(kSetupSection, kTrayIconKey, true));
     view.SetMinimizeToTrayChecked(ini.ReadBool(kSetupSection, kMinimizeKey, true));

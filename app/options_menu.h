@@ -34,7 +34,7 @@ class OptionsView {
 };
 
 // Sets the check marks and the icon from the file; writes nothing.
-void ReadOptions(const SettingsFile& ini, OptionsView& view);
+void ReadOptions(const SettingsSnapshot& ini, OptionsView& view);
 
 // "在托盘区显示图标"
 void ToggleTrayIcon(OptionsView& view, SettingsFile& ini);

@@ -11,7 +11,8 @@ std::string SlotKey(size_t n) {
     return "Item" + std::to_string(n);
 }
 
-std::vector<std::string> LoadHistory(const settings::SettingsFile& ini, std::string_view section) {
+std::vector<std::string> LoadHistory(const settings::SettingsSnapshot& ini,
+                                     std::string_view section) {
     std::vector<std::string> items;
     for (int n = 1; n <= HistorySlotCount; ++n) {
         std::string entry = text::Trim(ini.ReadString(section, SlotKey(n), ""));
@@ -41,7 +42,8 @@ void ClearHistory(settings::SettingsFile& ini, std::string_view section, History
 
 }  // namespace
 
-void LoadHistories(const settings::SettingsFile& ini, HistoryBox& keyword, HistoryBox& initials) {
+void LoadHistories(const settings::SettingsSnapshot& ini, HistoryBox& keyword,
+                   HistoryBox& initials) {
     keyword.items = LoadHistory(ini, kKeywordSection);
     initials.items = LoadHistory(ini, kInitialsSection);
 }

@@ -26,7 +26,8 @@ struct HistoryBox {
 };
 
 // Both boxes' entries from slots 1 to 10, trimmed, blank slots skipped.
-void LoadHistories(const settings::SettingsFile& ini, HistoryBox& keyword, HistoryBox& initials);
+void LoadHistories(const settings::SettingsSnapshot& ini, HistoryBox& keyword,
+                   HistoryBox& initials);
 
 // Puts the box's text at the top of its entries. `scratch` is the working
 // list: the searched text as typed, then every older entry not yet in it.

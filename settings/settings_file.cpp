@@ -1,7 +1,6 @@
 #include "settings/settings_file.h"
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -9,8 +8,6 @@
 #include <thread>
 
 #include "settings/ini_document.h"
-#include "text/gbk_text.h"
-#include "text/text_rules.h"
 #include "text/utf8_path.h"
 
 namespace settings {
@@ -75,46 +72,6 @@ bool ReplaceFile(const fs::path& path, const std::string& bytes) {
     return true;
 }
 
-// Hexadecimal takes all 32 bits, so "0xFFFFFFFF" is -1.
-std::optional<int> ParseHex(std::string_view digits) {
-    uint64_t value = 0;
-    for (char c : digits) {
-        const int digit = text::HexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<uint64_t>(digit);
-        if (value > UINT32_MAX)
-            return std::nullopt;
-    }
-    return static_cast<int>(static_cast<uint32_t>(value));
-}
-
-std::optional<int> ParseDecimal(std::string_view s) {
-    const bool negative = !s.empty() && s[0] == '-';
-    if (!s.empty() && (s[0] == '-' || s[0] == '+'))
-        s.remove_prefix(1);
-    if (s.empty())
-        return std::nullopt;
-    int64_t value = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > int64_t{INT32_MAX} + 1)
-            return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-std::optional<int> ParseInteger(std::string_view s) {
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
-        return ParseHex(s.substr(2));
-    return ParseDecimal(s);
-}
-
 }  // namespace
 
 WriteError::WriteError(const std::string& path)
@@ -126,23 +83,24 @@ SettingsFile SettingsFile::Beside(std::string_view directory) {
     return SettingsFile(std::string(directory) + std::string(kSettingsFileName));
 }
 
+SettingsSnapshot SettingsFile::Read() const {
+    const std::optional<std::string> bytes = ReadBytes(text::Utf8Path(path_));
+    return SettingsSnapshot(bytes ? IniDocument::FromBytes(*bytes) : IniDocument());
+}
+
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue) const {
-    const std::optional<std::string> bytes = ReadBytes(text::Utf8Path(path_));
-    std::optional<std::string> value;
-    if (bytes)
-        value = IniDocument::FromBytes(*bytes).Value(section, key);
-    return text::gbk::LimitBytes(value ? *value : defaultValue, kMaxReadLength);
+    return Read().ReadString(section, key, defaultValue);
 }
 
 int SettingsFile::ReadInteger(std::string_view section, std::string_view key,
                               int defaultValue) const {
-    return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+    return Read().ReadInteger(section, key, defaultValue);
 }
 
 bool SettingsFile::ReadBool(std::string_view section, std::string_view key,
                             bool defaultValue) const {
-    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+    return Read().ReadBool(section, key, defaultValue);
 }
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,

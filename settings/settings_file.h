@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/settings_snapshot.h"
+
 namespace settings {
 
 inline constexpr std::string_view kSettingsFileName = "配置文件.ini";
@@ -31,14 +33,13 @@ class SettingsFile {
 
     const std::string& Path() const { return path_; }
 
-    // A missing file, section or key reads as the default. A text is cut to
-    // kMaxReadLength bytes, never inside a character.
+    // The file as it is now, read once.
+    SettingsSnapshot Read() const;
+
+    // One key of the file as it is now, read as SettingsSnapshot reads it.
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    // Decimal, or hexadecimal after "0x" or "0X"; anything else, and a number
-    // beyond 32 bits, reads as the default.
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
-    // An integer, any non-zero value meaning true.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Each write changes the file at once, creating it when it is missing;

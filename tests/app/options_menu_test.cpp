@@ -120,7 +120,7 @@ TEST_F(OptionsMenuTest, StartUpAppliesTheSameRuleAndWritesNothing) {
             text += std::string("Min=") + row.minimize + "\r\n";
         WriteFileBytes(ini.Path(), text);
         Menu fresh;
-        settings::ReadOptions(ini, fresh);
+        settings::ReadOptions(ini.Read(), fresh);
         SCOPED_TRACE(testing::Message() << text);
         EXPECT_EQ(fresh.trayIcon, row.trayIconAfter);
         EXPECT_EQ(fresh.minimize, row.minimizeAfter);
@@ -131,7 +131,7 @@ TEST_F(OptionsMenuTest, StartUpAppliesTheSameRuleAndWritesNothing) {
 
 TEST_F(OptionsMenuTest, StartUpWithoutAFileChecksBothTrayOptionsButNotTheLogOnStart) {
     menu.runStart = true;
-    settings::ReadOptions(ini, menu);
+    settings::ReadOptions(ini.Read(), menu);
     EXPECT_TRUE(menu.trayIcon);
     EXPECT_TRUE(menu.minimize);
     EXPECT_FALSE(menu.runStart);
@@ -139,7 +139,7 @@ TEST_F(OptionsMenuTest, StartUpWithoutAFileChecksBothTrayOptionsButNotTheLogOnSt
     EXPECT_FALSE(std::filesystem::exists(text::Utf8Path(ini.Path())));
 
     WriteFileBytes(ini.Path(), "[Option]\r\nRunStart=1\r\n");
-    settings::ReadOptions(ini, menu);
+    settings::ReadOptions(ini.Read(), menu);
     EXPECT_TRUE(menu.runStart);
 }
 

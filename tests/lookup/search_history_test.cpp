@@ -53,7 +53,7 @@ TEST_F(SearchHistoryTest, TellsInitialsApartByCase) {
 
 TEST_F(SearchHistoryTest, AnEmptySearchOnlyDropsRepeats) {
     WriteFileBytes(ini.Path(), "[KeyWord_List]\r\nItem1=A\r\nItem2=B\r\nItem3=A\r\nItem4= B\r\n");
-    lookup::LoadHistories(ini, keyword, initials);
+    lookup::LoadHistories(ini.Read(), keyword, initials);
     EXPECT_EQ(keyword.items, (Entries{"A", "B", "A", "B"}));
     Search(keyword, "  ");
     EXPECT_EQ(keyword.items, (Entries{"A", "B"}));
@@ -66,14 +66,14 @@ TEST_F(SearchHistoryTest, LoadsTheFirstTenSlotsWithoutGaps) {
                                        "Item4=四\r\nItem5=   \r\nItem10=十\r\nItem11=十一\r\n"
                                        "[S_List]\r\nItem2=HL\r\n"));
     keyword.text = "typed";
-    lookup::LoadHistories(ini, keyword, initials);
+    lookup::LoadHistories(ini.Read(), keyword, initials);
     EXPECT_EQ(keyword.items, (Entries{"一", "二", "四", "十"}));
     EXPECT_EQ(initials.items, (Entries{"HL"}));
     EXPECT_EQ(keyword.text, "typed");
 }
 
 TEST_F(SearchHistoryTest, NoFileGivesEmptyHistories) {
-    lookup::LoadHistories(ini, keyword, initials);
+    lookup::LoadHistories(ini.Read(), keyword, initials);
     EXPECT_TRUE(keyword.items.empty());
     EXPECT_TRUE(initials.items.empty());
 }
@@ -91,7 +91,7 @@ TEST_F(SearchHistoryTest, SavesEveryEntryAndReadsTheTenNewestBack) {
     EXPECT_EQ(ini.ReadString("S_List", "Item2", "missing"), "");
 
     HistoryBox keywordAgain, initialsAgain;
-    lookup::LoadHistories(ini, keywordAgain, initialsAgain);
+    lookup::LoadHistories(ini.Read(), keywordAgain, initialsAgain);
     ASSERT_EQ(keywordAgain.items.size(), 10u);
     EXPECT_EQ(keywordAgain.items.front(), "词12");
     EXPECT_EQ(keywordAgain.items.back(), "词3");
@@ -104,7 +104,7 @@ TEST_F(SearchHistoryTest, AShorterHistoryEmptiesTheSlotsOfALongerOne) {
     keyword.items = {"四"};
     lookup::SaveHistories(ini, keyword, initials);
     HistoryBox keywordAgain, initialsAgain;
-    lookup::LoadHistories(ini, keywordAgain, initialsAgain);
+    lookup::LoadHistories(ini.Read(), keywordAgain, initialsAgain);
     EXPECT_EQ(keywordAgain.items, (Entries{"四"}));
 }
 

@@ -65,6 +65,22 @@ TEST_F(SettingsFileTest, EveryWriteReachesTheFileAndEveryReadSeesIt) {
     EXPECT_EQ(ini.ReadInteger("Setup", "Skin", 0), 3);
 }
 
+// One read for many keys: the snapshot keeps what the file held then, with
+// the same rules as a read of the file; the next read sees the file anew.
+TEST_F(SettingsFileTest, ASnapshotReadsEveryKeyAsTheFileHeldItThen) {
+    const settings::SettingsSnapshot missing = ini.Read();
+    EXPECT_EQ(missing.ReadInteger("Setup", "Skin", 7), 7);
+    WriteFileBytes(ini.Path(), "[Setup]\r\nSkin=0x10\r\nMin=x\r\n[KeyWord_List]\r\nItem1= " +
+                                   text::gbk::FromUtf8("画龙点睛") + "\r\n");
+    const settings::SettingsSnapshot saved = ini.Read();
+    ini.WriteInteger("Setup", "Skin", 3);
+    EXPECT_EQ(saved.ReadInteger("Setup", "Skin", 0), 16);
+    EXPECT_TRUE(saved.ReadBool("Setup", "Min", true));
+    EXPECT_EQ(saved.ReadString("keyword_list", "ITEM1", ""), "画龙点睛");
+    EXPECT_EQ(saved.ReadString("KeyWord_List", "Item2", "none"), "none");
+    EXPECT_EQ(ini.Read().ReadInteger("Setup", "Skin", 0), 3);
+}
+
 TEST_F(SettingsFileTest, TextIsStoredInGbkAndReadBackAsWritten) {
     ini.WriteString("KeyWord_List", "Item1", "画龙点睛");
     ini.WriteString("KeyWord_List", "Item2", "");
