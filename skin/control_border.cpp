@@ -1,6 +1,7 @@
 #include "skin/control_border.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "skin/control_colours.h"
 #include "skin/rect_fill.h"
@@ -12,6 +13,42 @@ int BorderRings(Size window, Rect client) {
     const int thinnest = std::min(
         {client.left, client.top, window.width - client.right, window.height - client.bottom});
     return std::clamp(thinnest, 0, 2);
+}
+
+namespace {
+
+// The parts of `r` outside `cut` (at most four rectangles), added to `out`.
+void AddDifference(const Rect& r, const Rect& cut, std::vector<Rect>& out) {
+    const Rect common{std::max(r.left, cut.left), std::max(r.top, cut.top),
+                      std::min(r.right, cut.right), std::min(r.bottom, cut.bottom)};
+    if (common.Empty()) {
+        out.push_back(r);
+        return;
+    }
+    if (r.top < common.top)
+        out.push_back({r.left, r.top, r.right, common.top});
+    if (common.bottom < r.bottom)
+        out.push_back({r.left, common.bottom, r.right, r.bottom});
+    if (r.left < common.left)
+        out.push_back({r.left, common.top, common.left, common.bottom});
+    if (common.right < r.right)
+        out.push_back({common.right, common.top, r.right, common.bottom});
+}
+
+}  // namespace
+
+bool FrameCovered(Size window, Rect client, int rings, std::span<const Rect> covers) {
+    const Rect inside = Inflate(Rect{0, 0, window.width, window.height}, -rings, -rings);
+    std::vector<Rect> open;
+    if (!inside.Empty())
+        AddDifference(inside, client, open);
+    for (const Rect& cover : covers) {
+        std::vector<Rect> rest;
+        for (const Rect& part : open)
+            AddDifference(part, cover, rest);
+        open = std::move(rest);
+    }
+    return open.empty();
 }
 
 bool ScrollControlHasBorder(bool borderStyleNone, std::string_view className) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "pixels/bitmap.h"
@@ -20,6 +21,13 @@ using pixels::Bitmap;
 // How many of the two rings fit the control's own border: its thinnest
 // side between the window's edge and the client area, at most 2.
 int BorderRings(Size window, Rect client);
+
+// Whether the skin's own painting covers a control's whole frame (the part
+// of the window outside its client area): the rings along the window's
+// edge, and `covers` (the overlays over its scroll bars and the corner
+// between them, in window coordinates). The control's own drawing of its
+// frame could then show nowhere.
+bool FrameCovered(Size window, Rect client, int rings, std::span<const Rect> covers);
 
 // Whether a control whose scroll bars the skin covers gets the rings: not
 // with BorderStyle bsNone, nor for the class TImageScrollBox.

@@ -1,5 +1,7 @@
 #include "skin/window/skin_scroll_bar.h"
 
+#include <vector>
+
 #include "skin/control_border.h"
 #include "skin/scroll_bar_look.h"
 #include "skin/window/engine_messages.h"
@@ -99,7 +101,45 @@ void TSkinScrollbar::PlaceOverlays() {
     }
 }
 
+bool TSkinScrollbar::OutOfStep(const TScrollOverlay& overlay) const {
+    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
+    const bool styleShowsBar = style & (overlay.Vertical() ? WS_VSCROLL : WS_HSCROLL);
+    return styleShowsBar != overlay.Shown();
+}
+
+bool TSkinScrollbar::SkinCoversFrame() const {
+    if (!border_)
+        return false;
+    std::vector<Rect> covers;
+    for (const TScrollOverlay* overlay : {vertical_.get(), horizontal_.get()}) {
+        if (overlay && overlay->Shown())
+            covers.push_back(InWindow(overlay->Window(), Window()));
+    }
+    if (covers.size() == 2)
+        covers.push_back(ScrollCorner(covers[0], covers[1]));
+    const Rect place = WindowPlace(Window());
+    const Rect client = ClientPlace(Window());
+    const Size size{place.Width(), place.Height()};
+    return FrameCovered(size, client, BorderRings(size, client), covers);
+}
+
 bool TSkinScrollbar::BeforeMessage(ui::TMessage& m, const ui::NextHandler& next) {
+    // The control's own frame drawing would be painted over by the rings and
+    // the corner, or clipped away under the overlays (the control clips its
+    // siblings): where the skin covers the whole frame it is left out. Under
+    // Wine it is a themed drawing of each scroll bar, 5 ms a bar.
+    if (m.Msg == WM_NCPAINT && CanDrawNow()) {
+        // A bar that has just come or gone is painted with the frame that
+        // made room for it, before the overlays would follow it.
+        for (TScrollOverlay* overlay : {vertical_.get(), horizontal_.get()}) {
+            if (overlay && OutOfStep(*overlay))
+                overlay->Place();
+        }
+        if (SkinCoversFrame() && PaintWindow(nullptr)) {
+            m.Result = 0;
+            return false;
+        }
+    }
     if (m.Msg == WM_NCDESTROY) {
         // The overlays are windows of the parent: they go with the control.
         for (TScrollOverlay* overlay : {vertical_.get(), horizontal_.get()}) {
@@ -140,12 +180,10 @@ void TSkinScrollbar::AfterMessage(ui::TMessage& m) {
 }
 
 void TSkinScrollbar::DrawControl(HDC dc, Rect place, const SkinDefinition& skin) {
-    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
     for (TScrollOverlay* overlay : {vertical_.get(), horizontal_.get()}) {
         if (!overlay)
             continue;
-        const bool styleShowsBar = style & (overlay->Vertical() ? WS_VSCROLL : WS_HSCROLL);
-        if (styleShowsBar != overlay->Shown())
+        if (OutOfStep(*overlay))
             overlay->Place();
         else
             overlay->PaintNow();

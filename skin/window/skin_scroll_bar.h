@@ -35,6 +35,12 @@ class TSkinScrollbar : public TSkinControl {
 
   private:
     void MakeOverlays();
+    // Whether the control's style shows the overlay's bar while the overlay
+    // is hidden, or the other way round.
+    bool OutOfStep(const TScrollOverlay& overlay) const;
+    // Whether the rings, the shown overlays and the corner between them
+    // leave nothing of the control's own frame to show.
+    bool SkinCoversFrame() const;
     void PaintBorder(HDC dc, Rect place, const SkinDefinition& skin);
 
     bool single_;

@@ -4,6 +4,7 @@
 // messages change a control's state.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "skin/control_border.h"
 #include "skin/member_pictures.h"
 #include "skin/push_button_tracker.h"
+#include "skin/scroll_bar_look.h"
 #include "skin/scroll_overlay_tracker.h"
 #include "skin/status_bar_look.h"
 #include "skin/tool_bar_look.h"
@@ -384,4 +386,23 @@ TEST(ControlDecisions, DecidesBackgroundsAndBorders) {
     EXPECT_TRUE(skin::ScrollControlHasBorder(false, "TListBox"));
     EXPECT_FALSE(skin::ScrollControlHasBorder(true, "TListBox"));
     EXPECT_FALSE(skin::ScrollControlHasBorder(false, "TImageScrollBox"));
+
+    // The skin covers a frame when its rings and the covers over the bars
+    // (and the corner between two) leave nothing of it. A tree view 145 x 409
+    // with a sunken edge and a vertical bar 17 wide:
+    const skin::Rect treeClient{2, 2, 126, 407};
+    const skin::Rect verticalBar{126, 2, 143, 407};
+    EXPECT_TRUE(skin::FrameCovered({145, 409}, treeClient, 2, std::array{verticalBar}));
+    EXPECT_FALSE(skin::FrameCovered({145, 409}, treeClient, 2, {}));
+    EXPECT_FALSE(skin::FrameCovered({145, 409}, treeClient, 2,
+                                    std::array{skin::Rect{126, 2, 143, 406}}));  // one row short
+    EXPECT_FALSE(skin::FrameCovered({145, 409}, treeClient, 1, std::array{verticalBar}));
+    EXPECT_TRUE(skin::FrameCovered({100, 30}, {2, 2, 98, 28}, 2, {}));
+    EXPECT_FALSE(skin::FrameCovered({100, 30}, {3, 3, 97, 27}, 2, {}));  // a third ring of its own
+    // Two bars: covered only with the square where they meet.
+    const skin::Rect vertical{81, 2, 98, 11}, horizontal{2, 11, 81, 28};
+    EXPECT_FALSE(skin::FrameCovered({100, 30}, {2, 2, 81, 11}, 2, std::array{vertical, horizontal}));
+    EXPECT_TRUE(skin::FrameCovered({100, 30}, {2, 2, 81, 11}, 2,
+                                   std::array{vertical, horizontal,
+                                              skin::ScrollCorner(vertical, horizontal)}));
 }

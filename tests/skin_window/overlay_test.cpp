@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "controls_form.h"
@@ -84,7 +85,10 @@ class OverlayTest : public SkinWindowTest {
 
     skin::window::TScrollOverlay& Overlay(const ui::TControl& control, bool vertical = true) {
         auto* skinned = dynamic_cast<skin::window::TSkinScrollbar*>(
-            Manager().FindSkinnedWindow(form->Handle())->ChildSkins()->Find(control.Handle()));
+            Manager()
+                .FindSkinnedWindow(GetAncestor(control.Handle(), GA_ROOT))
+                ->ChildSkins()
+                ->Find(control.Handle()));
         EXPECT_NE(skinned, nullptr);
         return *skinned->Overlay(vertical);
     }
@@ -186,6 +190,45 @@ TEST_F(OverlayTest, TheOverlayFollowsResizesHidesAndShows) {
     list.AddItem("one");
     PumpMessages(60);
     EXPECT_FALSE(IsWindowVisible(Overlay(list).Window())) << "no bar";
+}
+
+// Where the skin covers a control's whole frame (its rings, the overlays over
+// the bars) the control's own drawing there could show nowhere, and is left
+// out: as the bar comes and goes, and when the frame is redrawn. A frame
+// wider than the rings is still the control's to draw.
+TEST_F(OverlayTest, AFrameTheSkinCoversIsNotDrawnByTheControl) {
+    auto* second = ui::Make<ControlsForm>(application);
+    ui::TListBox& list = *second->list;
+    int ownDrawings = 0;
+    const ui::HandlerLink counter(list.Handlers(),
+                                  [&](ui::TMessage& m, const ui::NextHandler& next) {
+                                      if (m.Msg == WM_NCPAINT)
+                                          ++ownDrawings;
+                                      next(m);
+                                  });
+    second->Show();
+    SetForegroundWindow(second->Handle());
+    PumpMessages(150);
+    ExpectOverTheBar(list, "skinned");
+
+    ownDrawings = 0;
+    RedrawWindow(list.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    list.ClearItems();
+    list.AddItem("one");
+    PumpMessages(60);
+    EXPECT_FALSE(IsWindowVisible(Overlay(list).Window())) << "no bar";
+    for (int i = 0; i < 60; ++i)
+        list.AddItem("item " + std::to_string(i));
+    PumpMessages(60);
+    ExpectOverTheBar(list, "the bar is back");
+    EXPECT_EQ(ownDrawings, 0);
+
+    const LONG style = GetWindowLongW(list.Handle(), GWL_STYLE);
+    SetWindowLongW(list.Handle(), GWL_STYLE, style | WS_BORDER);
+    SetWindowPos(list.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    PumpMessages(60);
+    EXPECT_GT(ownDrawings, 0) << "a third ring of its own";
 }
 
 // A switch lays the window out with its drawing held back: an overlay must
