@@ -68,14 +68,18 @@ bool StartedWithSlashC() {
 
 }  // namespace
 
-TForm1::TForm1(ui::TComponent& owner)
+std::unique_ptr<store::BrowsePrefetch> TForm1::ReadBrowseTreeAhead() {
+    // The reading thread's stack is given back before it ends: ended, it
+    // would keep it.
+    return std::make_unique<store::BrowsePrefetch>(store::BuildConnStr(ExecutableDirectory()),
+                                                   kBrowseLetters, ui::DiscardStackBelowCaller);
+}
+
+TForm1::TForm1(ui::TComponent& owner, std::unique_ptr<store::BrowsePrefetch> browseRows)
     : ui::TForm(owner, L"TForm1", ui::TFormBorderStyle::bsSingle, ui::TPosition::poScreenCenter),
+      BrowseRows(std::move(browseRows)),
       Ini(settings::SettingsFile::Beside(ExecutableDirectory())) {
     Name = "Form1";
-    // The browse tree's rows are read while the window is made. The reading
-    // thread's stack is given back before it ends: ended, it would keep it.
-    BrowseRows = std::make_unique<store::BrowsePrefetch>(
-        store::BuildConnStr(ExecutableDirectory()), kBrowseLetters, ui::DiscardStackBelowCaller);
     SetCaption("Lexora电子版 2007");
     Font().SetName("宋体");
     Font().SetHeight(-12);

@@ -33,7 +33,13 @@
 // window's own: every command replaces its connection and record set.
 class TForm1 : public ui::TForm, protected store::DataAccess {
   public:
-    explicit TForm1(ui::TComponent& owner);
+    // `browseRows`: the browse tree's idioms, read ahead since the process
+    // started (ReadBrowseTreeAhead).
+    TForm1(ui::TComponent& owner, std::unique_ptr<store::BrowsePrefetch> browseRows);
+    // Starts reading the browse tree's idioms on a thread of their own: the
+    // process's first window takes a while to make, and the reading is what
+    // the start-up would otherwise wait for at its end.
+    static std::unique_ptr<store::BrowsePrefetch> ReadBrowseTreeAhead();
     // Frees its parts first: the frame of its skin, its tray icon and its
     // menus go while the skin data and the settings are still there.
     ~TForm1() override;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/component.h"
@@ -40,9 +41,9 @@ class TApplication : public TComponent {
     bool ShowMainForm = true;
     const std::vector<TForm*>& Forms() const { return forms_; }
 
-    template <class T>
-    T* CreateForm() {
-        T* form = Make<T>(*this);
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args) {
+        T* form = Make<T>(*this, std::forward<Args>(args)...);
         if (!mainForm_)
             mainForm_ = form;
         return form;
