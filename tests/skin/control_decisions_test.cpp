@@ -401,8 +401,9 @@ TEST(ControlDecisions, DecidesBackgroundsAndBorders) {
     EXPECT_FALSE(skin::FrameCovered({100, 30}, {3, 3, 97, 27}, 2, {}));  // a third ring of its own
     // Two bars: covered only with the square where they meet.
     const skin::Rect vertical{81, 2, 98, 11}, horizontal{2, 11, 81, 28};
-    EXPECT_FALSE(skin::FrameCovered({100, 30}, {2, 2, 81, 11}, 2, std::array{vertical, horizontal}));
-    EXPECT_TRUE(skin::FrameCovered({100, 30}, {2, 2, 81, 11}, 2,
-                                   std::array{vertical, horizontal,
-                                              skin::ScrollCorner(vertical, horizontal)}));
+    EXPECT_FALSE(
+        skin::FrameCovered({100, 30}, {2, 2, 81, 11}, 2, std::array{vertical, horizontal}));
+    EXPECT_TRUE(skin::FrameCovered(
+        {100, 30}, {2, 2, 81, 11}, 2,
+        std::array{vertical, horizontal, skin::ScrollCorner(vertical, horizontal)}));
 }
