@@ -58,8 +58,6 @@ TEST(BrowsePrefetch, GivesEachLetterWhatItsStatementGivesThenMakesTheLastCall) {
     for (size_t i = 0; i < kLetters.size(); ++i)
         read.push_back(prefetch->Take(i));
     prefetch.reset();
-    // Read directly once the reader has ended: two connections taking their
-    // read locks at the same moment can find the file busy under Windows.
     size_t total = 0;
     for (size_t i = 0; i < kLetters.size(); ++i) {
         EXPECT_FALSE(read[i].failure) << kLetters[i];
