@@ -62,10 +62,6 @@ void Connection::Open(const std::string& connStr) {
         // program, or unreadable.
         throw StoreError("无法打开成语数据库文件“" + path + "”：" + FailureReason(db.get()));
     }
-    // Read the file through a memory map: every command opens a connection of
-    // its own, and the system's file cache then serves them all without a
-    // read call per page.
-    sqlite3_exec(db.get(), "pragma mmap_size = 268435456", nullptr, nullptr, nullptr);
     db_ = std::move(db);
     path_ = path;
 }

@@ -22,7 +22,8 @@ class Connection {
     bool IsOpen() const { return db_ != nullptr; }
 
     // Gives back the memory map of the file and the cached pages, for a
-    // connection that stays open unused: it reads through calls from then on.
+    // connection that stays open unused: it reads through calls until a list
+    // maps the file again.
     void ReleaseMemory();
 
     // The open database, shared with the record sets that run on it.

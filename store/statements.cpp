@@ -11,10 +11,12 @@ constexpr std::string_view kSelect = "select rowid, * from ChenYu where ";
 // them in row order is reading them sorted by idiom.
 constexpr std::string_view kOrder = " order by rowid";
 
+// The ordered statements are the lists: they read many rows.
 Statement Make(std::string_view condition, std::string parameter, bool ordered) {
     Statement s;
     s.sql = std::string(kSelect) + std::string(condition) + (ordered ? std::string(kOrder) : "");
     s.parameters.push_back(std::move(parameter));
+    s.readsManyRows = ordered;
     return s;
 }
 

@@ -12,6 +12,10 @@ namespace store {
 struct Statement {
     std::string sql;
     std::vector<std::string> parameters;
+    // Reads rows from all over the file, which is then read through a
+    // memory map; a statement that finds one row reads a few pages, for
+    // which setting a map up and taking it down again costs more.
+    bool readsManyRows = false;
 };
 
 // Idioms whose initials are exactly four letters beginning with `letter`,
