@@ -33,14 +33,15 @@ void Connection::Open(const std::string& connStr) {
     close();
     const std::string path = DataSourceOf(connStr);
     std::error_code ec;
-    if (path.empty() || !fs::exists(text::Utf8Path(path), ec)) {
+    const fs::file_status status =
+        path.empty() ? fs::file_status() : fs::status(text::Utf8Path(path), ec);
+    if (!fs::exists(status)) {
         throw StoreError("找不到成语数据库文件“" + path + "”");
     }
     // A file the user marked read-only is opened for reading only, so that a
     // note save says so. Windows does that for every user; under Wine the
     // mark is a Unix permission, which the superuser passes.
-    const fs::perms perms = fs::status(text::Utf8Path(path), ec).permissions();
-    const bool readOnly = !ec && (perms & fs::perms::owner_write) == fs::perms::none;
+    const bool readOnly = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(
         path.c_str(), &raw, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
