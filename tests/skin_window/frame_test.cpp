@@ -198,9 +198,10 @@ TEST_F(FrameTest, TheOutlineFollowsTheMagentaCorners) {
         const int kind = GetWindowRgn(w.Handle(), region);
         EXPECT_NE(kind, ERROR);
         for (const Row& row : rows) {
-            if (row.transparent == transparent)
-                EXPECT_EQ(PtInRegion(region, row.x, row.y) != FALSE, row.inside)
-                    << transparent << " " << row.x << "," << row.y;
+            if (row.transparent != transparent)
+                continue;
+            EXPECT_EQ(PtInRegion(region, row.x, row.y) != FALSE, row.inside)
+                << transparent << " " << row.x << "," << row.y;
         }
         DeleteObject(region);
     }
